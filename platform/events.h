@@ -1,0 +1,38 @@
+#pragma once
+
+#include <functional>
+
+namespace forms {
+
+// Mouse buttons and shift states carry the classic bit values.
+enum MouseButton : int { LeftButton = 1, RightButton = 2, MiddleButton = 4 };
+enum ShiftState : int { NoShift = 0, ShiftKey = 1, CtrlKey = 2, AltKey = 4 };
+
+// What a mouse event carries: the button, the shift state, and the position
+// in twips relative to the control that receives it (or to the window's
+// client area for the window's own events). The game ignores all of it.
+struct MouseEvent {
+    int button = LeftButton;
+    int shift = NoShift;
+    int x = 0;
+    int y = 0;
+};
+
+// A key press as a backend reports it. `keyCode` is a key code in the
+// classic numbering (13 Enter, 27 Escape, 65 to 90 the letters); `character`
+// is the character the key produces, or 0 for a key that produces none.
+struct KeyEvent {
+    int keyCode = 0;
+    char32_t character = 0;
+    int shift = NoShift;
+};
+
+inline constexpr int kKeyEnter = 13;
+inline constexpr int kKeyEscape = 27;
+
+using Handler = std::function<void()>;
+using MouseHandler = std::function<void(const MouseEvent&)>;
+// A key-press handler may set the character to 0 to swallow the key.
+using KeyPressHandler = std::function<void(int& keyAscii)>;
+
+}  // namespace forms

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace forms {
+
+class Timer;
+
+// One scheduler for all timers of all windows, on the runtime's clock.
+//
+// - A timer counts from the moment it was switched on or its interval
+//   changed; its ticks fall due every interval after that, each one interval
+//   after the last one due (so there is no drift).
+// - A tick that is late by whole periods is delivered once, not in a burst.
+// - Ticks due at the same moment run in the order the timers were created
+//   (window by window in load order, and within a window in design order).
+class Scheduler {
+public:
+    using Clock = std::function<std::int64_t()>;  // microseconds
+    using Fire = std::function<void(Timer&)>;
+
+    Scheduler(Clock clock, std::function<void()> changed);
+
+    // Gives a timer its place in the tie-breaking order; called once, when
+    // the timer is created.
+    void enrol(Timer& timer);
+    // Starts a timer's count afresh from now.
+    void start(Timer& timer);
+    void stop(Timer& timer);
+
+    [[nodiscard]] std::optional<std::int64_t> nextDue() const;
+    [[nodiscard]] std::int64_t now() const { return clock_(); }
+
+    // Delivers every tick due by now, once per timer, earliest first.
+    void runDue(const Fire& fire);
+
+private:
+    [[nodiscard]] Timer* earliestDue(std::int64_t now) const;
+
+    Clock clock_;
+    std::function<void()> changed_;
+    std::vector<Timer*> active_;
+    std::uint64_t nextSequence_ = 0;
+};
+
+}  // namespace forms

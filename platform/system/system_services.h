@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+namespace forms {
+
+// Window styles for starting a program.
+enum class WindowStyle : int {
+    Hidden = 0,
+    NormalFocus = 1,
+    MinimizedFocus = 2,
+    MaximizedFocus = 3
+};
+
+// What the logic needs from the operating system beyond windows: starting
+// another program and finding a file. Each system has its own implementation;
+// tests use fakes.
+class SystemServices {
+public:
+    virtual ~SystemServices() = default;
+
+    // Starts the program at `path` (one argument, never through a command
+    // interpreter) and returns its process id. A program that cannot be
+    // started raises the "file not found" run-time error.
+    virtual double shell(const std::string& path, WindowStyle style) = 0;
+
+    // The file name (without its folder) of the first normal file that
+    // `path` names, or empty text when there is none. `attributes` 0 asks
+    // for normal files only.
+    virtual std::string findFile(const std::string& path, int attributes) = 0;
+};
+
+}  // namespace forms
