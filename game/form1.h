@@ -1,0 +1,91 @@
+#pragma once
+
+#include <array>
+
+#include "platform/application.h"
+#include "platform/form.h"
+
+namespace klonkatron {
+
+// The board window and its logic. Every piece of game state is a property
+// of one of its controls; the handlers are named after control and event.
+class Form1 : public forms::Form {
+public:
+    explicit Form1(forms::Application& app);
+
+    // One of the nine places where computers pop up, with the picture holder
+    // of its computer.
+    struct Place {
+        forms::Image& place;
+        forms::Image& computer;
+    };
+    // The places by place number (1 first); the pop-up cycle visits them in
+    // this order.
+    [[nodiscard]] const std::array<Place, 9>& places() const { return places_; }
+
+private:
+    // Game control
+    void Form_Load();
+    void Command3_Click();
+    void Command2_Click();
+    void mug_Click();
+    void Timer8_Timer();
+    void switchTimers1To4(bool enabled);
+
+    // Pop-up cycle
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Timer3_Timer();
+
+    void bindHandlers();
+
+    // Buttons
+    forms::CommandButton& Command1;
+    forms::CommandButton& Command2;
+    forms::CommandButton& Command3;
+    // State labels
+    forms::Label& score;
+    forms::Label& died;
+    forms::Label& level;
+    forms::Label& timescore;
+    forms::Label& time;
+    forms::Label& pauz;
+    forms::Label& Label5;
+    // The nine places
+    forms::Image& upleft;
+    forms::Image& up;
+    forms::Image& upright;
+    forms::Image& leftt;
+    forms::Image& middle;
+    forms::Image& right;
+    forms::Image& downleft;
+    forms::Image& down;
+    forms::Image& downright;
+    // The kill-o-meter
+    forms::Image& mug;
+    forms::Image& bar;
+    // Picture holders
+    forms::Image& ibm;
+    forms::Image& ibm2;
+    forms::Image& bang;
+    forms::Image& bang2;
+    forms::Image& ner;
+    forms::Image& upp;
+    // Timers
+    forms::Timer& Timer1;
+    forms::Timer& Timer2;
+    forms::Timer& Timer3;
+    forms::Timer& Timer4;
+    forms::Timer& Timer5;
+    forms::Timer& Timer6;
+    forms::Timer& Timer8;
+    forms::Timer& killometer;
+
+    std::array<Place, 9> places_;
+};
+
+// The place number that a random fraction 0 <= r < 1 draws: Int(r * 9) + 1,
+// always from 1 to 9.
+int placeNumber(float r);
+
+}  // namespace klonkatron
