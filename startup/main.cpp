@@ -1,0 +1,19 @@
+// Klonkatron: the program starts with its first window; everything else is
+// event handlers of the windows.
+#include <QApplication>
+
+#include "platform/application.h"
+#include "platform/qt/qt_backend.h"
+#include "platform/system/unavailable_system.h"
+#include "startup/windows.h"
+
+int main(int argc, char* argv[]) {
+    QApplication qtApp(argc, argv);
+    forms::qt::QtBackend backend;
+    forms::UnavailableSystem system;
+    forms::Application app(backend, system, klonkatron::kProgramTitle);
+    backend.attach(app);
+    klonkatron::registerWindows(app);
+    app.show(klonkatron::kStartupWindow);
+    return backend.run();
+}
