@@ -1,0 +1,33 @@
+# The two commands of a fresh machine:
+#   make run    installs what is missing, builds, and starts the game
+#   make test   installs what is missing, builds, and runs every test
+# In CI (CI=true) warnings are errors.
+
+PRESET := $(if $(filter true,$(CI)),ci,default)
+BUILD_DIR := build/$(PRESET)
+
+.PHONY: run test build deps configure format tidy clean
+
+run: build
+	$(BUILD_DIR)/startup/klonkatron
+
+test: build
+	ctest --test-dir $(BUILD_DIR) --output-on-failure
+
+build: configure
+	cmake --build $(BUILD_DIR)
+
+configure: deps
+	cmake --preset $(PRESET)
+
+deps:
+	@packaging/install-debian-deps.sh
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+tidy: configure
+	git ls-files '*.cpp' | xargs clang-tidy -p $(BUILD_DIR) --quiet
+
+clean:
+	rm -rf build
