@@ -11,6 +11,8 @@ template <class... Fs>
 struct Overloaded : Fs... {
     using Fs::operator()...;
 };
+template <class... Fs>
+Overloaded(Fs...) -> Overloaded<Fs...>;
 
 int tabIndexOf(const Control& control) {
     if (const auto* button = dynamic_cast<const CommandButton*>(&control))
