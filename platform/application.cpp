@@ -53,6 +53,8 @@ Form& Application::load(std::string_view name) {
 }
 
 Form& Application::show(std::string_view name) {
+    // Keeps the form object alive should its load handler unload it.
+    HandlerScope scope(*this);
     Form& form = load(name);
     if (ended_ || !form.isLoaded()) return form;
     if (form.view_) {

@@ -45,9 +45,11 @@ double parseNumber(std::string_view text) {
     if (leadingPlus) text.remove_prefix(1);
     const char* first = text.data();
     const char* last = first + text.size();
-    // from_chars accepts "inf" and "nan", which are no numbers in a caption.
-    if (text.empty() || !(std::isdigit(static_cast<unsigned char>(text.front())) ||
-                          text.front() == '-' || text.front() == '.')) {
+    // from_chars accepts "inf" and "nan" (also after a minus sign), which are
+    // no numbers in a caption.
+    const std::string_view digits = !text.empty() && text.front() == '-' ? text.substr(1) : text;
+    if (digits.empty() ||
+        !(std::isdigit(static_cast<unsigned char>(digits.front())) || digits.front() == '.')) {
         throw RuntimeError(RuntimeError::TypeMismatch);
     }
     if (leadingPlus && text.front() == '-') throw RuntimeError(RuntimeError::TypeMismatch);

@@ -48,7 +48,8 @@ void wrapParagraph(std::string_view paragraph, double width,
         }
         line.append(word.substr(0, fit));
         i += fit;
-        flush();
+        // The last piece of the paragraph stays for the final line below.
+        if (i < paragraph.size()) flush();
     }
     trimTrailingBlanks(line);
     lines.push_back(line);

@@ -1,11 +1,14 @@
 #include "platform/headless/runtime.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace forms::headless {
 namespace {
 
-double pixels(int twips) { return static_cast<double>(twips) / kTwipsPerPixel; }
+// The middle of the twip: the core floors pixels times 15, and the exact
+// quotient would land one twip short for some points (245 / 15 * 15 < 245).
+double pixels(int twips) { return (static_cast<double>(twips) + 0.5) / kTwipsPerPixel; }
 
 }  // namespace
 
@@ -27,7 +30,9 @@ void Runtime::advance(std::int64_t milliseconds) {
         backend_.setNow(now_);
         app_.runDueTimers();
     }
-    now_ = target;
+    // A handler may have moved the clock further (time that passed under a
+    // message box); it never goes back.
+    now_ = std::max(now_, target);
     backend_.setNow(now_);
 }
 
