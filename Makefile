@@ -20,6 +20,7 @@ build: configure
 configure: deps
 	cmake --preset $(PRESET)
 
+# Missing Debian packages are installed with apt-get when root.
 deps:
 	@packaging/install-debian-deps.sh
 

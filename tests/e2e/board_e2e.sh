@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# The real program in a real X server, used as a person would: start a game,
+# watch a computer pop up, pause, and open the text window from the face.
+# Usage: board_e2e.sh <klonkatron executable> [directory for screenshots]
+set -euo pipefail
+
+program=$1
+shots=${2:-$(mktemp -d)}
+mkdir -p "$shots"
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# A display of our own, whatever else runs on the machine.
+exec {displayfd}<> <(:)
+Xvfb -displayfd "$displayfd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+read -r -t 10 number <&"$displayfd" || fail "Xvfb did not start"
+export DISPLAY=":$number"
+unset QT_QPA_PLATFORM QT_SCALE_FACTOR
+QT_QPA_PLATFORM=xcb "$program" &
+game=$!
+trap 'kill $game $xvfb 2>/dev/null || true' EXIT
+
+board=$(timeout 10 xdotool search --sync --onlyvisible --name '^Klonkatron - By Sven Klonk$' | head -n 1)
+[ -n "$board" ] || fail "the board window did not open"
+sleep 0.5
+
+shot() { import -window "$board" "$shots/$1.png"; }
+# The colour of one pixel of a screenshot, as #RRGGBB.
+pixel() { convert "$shots/$1.png" -format "%[hex:p{$2,$3}]" info:- | cut -c1-6; }
+# How many pixels of a screenshot, in a rectangle, have exactly that colour.
+count() {
+    convert "$shots/$1.png" -crop "$2" +repage -fill black +opaque "#$3" -fill white -opaque "#$3" \
+        -format '%[fx:round(mean*w*h)]' info:-
+}
+click() { xdotool mousemove --window "$board" "$1" "$2" click 1; sleep 0.2; }
+
+# Welcome: the client area as designed, "Welcome!" in yellow across the board.
+shot welcome
+[ "$(identify -format '%wx%h' "$shots/welcome.png")" = 328x280 ] || fail "the board is not 328 by 280"
+[ "$(count welcome 200x60+8+100 FFFF00)" -gt 100 ] || fail "no welcome banner"
+
+# Start: the banner goes, and within about three seconds a computer shows.
+click 80 260
+shot running
+[ "$(count running 200x60+8+100 FFFF00)" -lt 20 ] || fail "the banner stayed after starting"
+popped=no
+for _ in $(seq 50); do
+    sleep 0.1
+    shot computer
+    changed=$(compare -metric AE "$shots/running.png" "$shots/computer.png" null: 2>&1 || true)
+    if [ "${changed%% *}" -gt 50 ]; then popped=yes; break; fi
+done
+[ $popped = yes ] || fail "no computer popped up within five seconds"
+
+# Pause: "Paused..." over the board.
+click 80 260
+shot paused
+[ "$(count paused 200x60+8+100 FFFF00)" -gt 100 ] || fail "no pause banner"
+
+# Five clicks on the face open the text window.
+windows_before=$(xdotool search --onlyvisible --classname klonkatron | wc -l)
+for _ in 1 2 3 4 5; do click 251 136; done
+sleep 0.5
+windows_after=$(xdotool search --onlyvisible --classname klonkatron | wc -l)
+[ "$windows_after" -gt "$windows_before" ] || fail "the face did not open the text window"
+import -window root "$shots/text-window.png"
+
+echo "screenshots in $shots"

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "game/form1.h"
+#include "platform/headless/runtime.h"
+#include "platform/system/unavailable_system.h"
+#include "startup/windows.h"
+#include "windows/form1_design.h"
+
+namespace klonkatron::testing {
+
+// The game's windows on the headless runtime, with the board open as the
+// program opens it.
+class Board : public ::testing::Test {
+protected:
+    Board() {
+        registerWindows(runtime.app());
+        runtime.app().show("Form1");
+    }
+
+    [[nodiscard]] Form1& board() { return dynamic_cast<Form1&>(runtime.form("Form1")); }
+    [[nodiscard]] forms::Label& label(std::string_view name) {
+        return board().get<forms::Label>(name);
+    }
+    [[nodiscard]] forms::Image& image(std::string_view name) {
+        return board().get<forms::Image>(name);
+    }
+    [[nodiscard]] forms::Timer& timer(std::string_view name) {
+        return board().get<forms::Timer>(name);
+    }
+    [[nodiscard]] forms::CommandButton& button(std::string_view name) {
+        return board().get<forms::CommandButton>(name);
+    }
+
+    void clickButton(std::string_view name) { runtime.clickButton("Form1", name); }
+    void advance(std::int64_t ms) { runtime.advance(ms); }
+
+    // The places shown, by name, in place-number order.
+    [[nodiscard]] std::vector<std::string> shownPlaces() {
+        std::vector<std::string> shown;
+        for (const auto& p : board().places())
+            if (p.place.visible()) shown.push_back(p.place.name());
+        return shown;
+    }
+
+    // Timer1 to Timer5, each on or off.
+    [[nodiscard]] std::vector<bool> playTimers() {
+        std::vector<bool> on;
+        for (const char* name : {"Timer1", "Timer2", "Timer3", "Timer4", "Timer5"})
+            on.push_back(timer(name).enabled());
+        return on;
+    }
+
+    static inline const std::vector<bool> kAllOn{true, true, true, true, true};
+    static inline const std::vector<bool> kAllOff{false, false, false, false, false};
+
+    forms::UnavailableSystem system;
+    forms::headless::Runtime runtime{system};
+};
+
+}  // namespace klonkatron::testing
