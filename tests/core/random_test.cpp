@@ -12,6 +12,7 @@ namespace {
 
 std::vector<float> draw(forms::Random& random, int count) {
     std::vector<float> values;
+    values.reserve(count);
     for (int i = 0; i < count; ++i) values.push_back(random.next());
     return values;
 }

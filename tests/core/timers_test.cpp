@@ -18,7 +18,7 @@ protected:
         addForm(window("Keep"));
         app().load("Keep");
     }
-    void addTimers(std::vector<TimerDesign> timers, std::string name = "W") {
+    void addTimers(std::vector<TimerDesign> timers, const std::string& name = "W") {
         std::vector<ControlDesign> controls{button("Go")};
         for (auto& t : timers) controls.emplace_back(std::move(t));
         addForm(window(name, std::move(controls)), [this](Form& form) {

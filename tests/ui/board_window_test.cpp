@@ -21,7 +21,7 @@ using forms::qt::FormWindow;
 
 // The game with its board open in a real window.
 class BoardWindow : public ::testing::Test {
-protected:
+public:
     BoardWindow() {
         backend.attach(app);
         klonkatron::registerWindows(app);
@@ -32,7 +32,10 @@ protected:
         if (!app.ended()) app.end();
         QApplication::processEvents();
     }
+    BoardWindow(const BoardWindow&) = delete;
+    BoardWindow& operator=(const BoardWindow&) = delete;
 
+protected:
     static FormWindow* findWindow(const char* name) {
         for (QWidget* top : QApplication::topLevelWidgets()) {
             auto* w = qobject_cast<FormWindow*>(top);
