@@ -89,8 +89,9 @@ bool Application::keyPress(Form& form, const KeyEvent& key) {
     HandlerScope scope(*this);
 
     if ((key.shift & AltKey) != 0) {
-        const char32_t letter =
-            key.keyCode >= 'A' && key.keyCode <= 'Z' ? static_cast<char32_t>(key.keyCode) : 0;
+        const bool letterOrDigit = (key.keyCode >= 'A' && key.keyCode <= 'Z') ||
+                                   (key.keyCode >= '0' && key.keyCode <= '9');
+        const char32_t letter = letterOrDigit ? static_cast<char32_t>(key.keyCode) : 0;
         for (const auto& control : form.controls()) {
             auto* button = dynamic_cast<CommandButton*>(control.get());
             if (letter != 0 && button && button->visible() && button->accessKey() == letter) {

@@ -61,7 +61,9 @@ TEST_F(KeysTest, AltAndALetterPressTheButtonWithThatAccessKey) {
     form().control("Cancel").setVisible(false);
     EXPECT_FALSE(app().keyPress(form(), alt('C')));
     rt().clickButton("K", "Cancel");  // a hidden button cannot be pressed at all
-    EXPECT_EQ(log_, (Log{"Ok", "Quit"}));
+    form().get<CommandButton>("Lit").setCaption("Level &2");
+    rt().pressKey("K", alt('2'));  // digits are access keys too
+    EXPECT_EQ(log_, (Log{"Ok", "Quit", "Lit"}));
 }
 
 TEST_F(KeysTest, TheAccessKeyIsTheLetterAfterTheFirstSingleAmpersand) {
