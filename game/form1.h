@@ -24,6 +24,24 @@ public:
     [[nodiscard]] const std::array<Place, 9>& places() const { return places_; }
 
 private:
+    // A score at which the level rises, in the order the check tests them.
+    struct Threshold {
+        double score;
+        int level;
+        int timer1Interval;  // the pop-up timers' new pace...
+        int timer2Interval;
+        forms::Image& face;
+        bool completesTheGame;  // ...unless the game ends here
+    };
+
+    // The lamp bar that belongs to a face of the kill-o-meter.
+    struct Meter {
+        forms::Image& face;
+        forms::Image& bar;
+    };
+
+    void bindHandlers();
+
     // Game control
     void Form_Load();
     void Command3_Click();
@@ -37,7 +55,36 @@ private:
     void Timer2_Timer();
     void Timer3_Timer();
 
-    void bindHandlers();
+    // Hitting
+    void upleft_Click();
+    void up_Click();
+    void upright_Click();
+    void leftt_Click();
+    void middle_Click();
+    void right_Click();
+    void downleft_MouseDown();
+    void down_MouseDown();
+    void downright_MouseDown();
+    void hit(forms::Image& place, const forms::Image& smashed);
+
+    // Hammer pointer
+    void lowerHammer();
+    void raiseHammer();
+    void Command3_MouseMove();
+    void Command2_MouseMove();
+    void Form_MouseMove();
+
+    // Level progression
+    void Timer4_Timer();
+    void apply(const Threshold& threshold);
+
+    // Game clock and end of game
+    void Timer5_Timer();
+    void Timer6_Timer();
+    void Command1_Click();
+
+    // Kill-o-meter
+    void killometer_Timer();
 
     // Buttons
     forms::CommandButton& Command1;
@@ -82,6 +129,8 @@ private:
     forms::Timer& killometer;
 
     std::array<Place, 9> places_;
+    std::array<Threshold, 9> thresholds_;
+    std::array<Meter, 9> meters_;
 };
 
 // The place number that a random fraction 0 <= r < 1 draws: Int(r * 9) + 1,

@@ -25,6 +25,6 @@ void Form1::Timer2_Timer() {
     for (const Place& p : places_) p.place.setVisible(false);
 }
 
-void Form1::Timer3_Timer() { setMouseIcon(upp.picture()); }
+void Form1::Timer3_Timer() { raiseHammer(); }
 
 }  // namespace klonkatron

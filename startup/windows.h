@@ -1,14 +1,12 @@
 #pragma once
 
 #include "platform/application.h"
+#include "windows/program.h"
 
 namespace klonkatron {
 
 // Makes every window of the game known to the program by name.
 void registerWindows(forms::Application& app);
-
-// The program's title, which message boxes without a title of their own show.
-inline constexpr const char* kProgramTitle = "Klonkatron Game";
 
 // The window the program opens first.
 inline constexpr const char* kStartupWindow = "Form1";

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,10 @@
 #include "windows/form1_design.h"
 
 namespace klonkatron::testing {
+
+// The board's pointer: the raised or the lowered hammer, or the window's
+// initial pointer object.
+enum class Hammer { Raised, Lowered, Initial };
 
 // The game's windows on the headless runtime, with the board open as the
 // program opens it.
@@ -54,6 +59,33 @@ protected:
             on.push_back(timer(name).enabled());
         return on;
     }
+
+    // Play stopped by the About button: the board uncovered, nothing moving.
+    void stopUncovered() {
+        clickButton("Command3");
+        clickButton("Command2");
+    }
+
+    // Shows a computer at a place as the pop-up cycle would.
+    forms::Image& showComputer(std::string_view name) {
+        for (const auto& p : board().places()) {
+            if (p.place.name() != name) continue;
+            p.place.setPicture(p.computer.picture());
+            p.place.setVisible(true);
+            return p.place;
+        }
+        throw std::logic_error("no such place");
+    }
+
+    [[nodiscard]] Hammer hammer() {
+        const auto handle = board().mouseIcon().handle();
+        if (handle == image("upp").pictureHandle()) return Hammer::Raised;
+        if (handle == image("ner").pictureHandle()) return Hammer::Lowered;
+        return Hammer::Initial;
+    }
+    [[nodiscard]] int pointerChanges() { return runtime.backend().window("Form1").pointerChanges; }
+
+    [[nodiscard]] double score() { return label("score").number(); }
 
     static inline const std::vector<bool> kAllOn{true, true, true, true, true};
     static inline const std::vector<bool> kAllOff{false, false, false, false, false};

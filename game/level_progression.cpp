@@ -1,0 +1,29 @@
+// Level progression: at exact scores the level rises, the pop-up timers
+// speed up and the face gets happier; at 10000 points the game is complete.
+#include "game/form1.h"
+
+namespace klonkatron {
+
+void Form1::Timer4_Timer() {
+    // Exact equality only: a score that has moved past a threshold, or passed
+    // it while the check was off, no longer counts.
+    for (const Threshold& threshold : thresholds_) {
+        if (score.number() == threshold.score) apply(threshold);
+    }
+}
+
+void Form1::apply(const Threshold& threshold) {
+    if (!threshold.completesTheGame) {
+        Timer1.setInterval(threshold.timer1Interval);
+        Timer2.setInterval(threshold.timer2Interval);
+    }
+    level.setNumber(threshold.level);
+    mug.setPicture(threshold.face.picture());
+    if (threshold.completesTheGame) {
+        app().msgBox("Klonkatron Compleeted", forms::MsgButtons::Ok, forms::MsgIcon::None,
+                     "Congratulations");
+        app().end();
+    }
+}
+
+}  // namespace klonkatron
