@@ -107,15 +107,18 @@ DateTime QtBackend::localNow() {
 Locale QtBackend::locale() {
     const QLocale system = QLocale::system();
     Locale locale;
+    // A name the system lacks stays English.
+    const auto take = [](std::string& name, const QString& systemName) {
+        if (!systemName.isEmpty()) name = systemName.toStdString();
+    };
     for (int day = 0; day < 7; ++day) {
         const int qtDay = day == 0 ? 7 : day;  // Qt counts Monday 1 to Sunday 7
-        locale.dayNames[day] = system.dayName(qtDay, QLocale::LongFormat).toStdString();
-        locale.shortDayNames[day] = system.dayName(qtDay, QLocale::ShortFormat).toStdString();
+        take(locale.dayNames[day], system.dayName(qtDay, QLocale::LongFormat));
+        take(locale.shortDayNames[day], system.dayName(qtDay, QLocale::ShortFormat));
     }
     for (int month = 0; month < 12; ++month) {
-        locale.monthNames[month] = system.monthName(month + 1, QLocale::LongFormat).toStdString();
-        locale.shortMonthNames[month] =
-            system.monthName(month + 1, QLocale::ShortFormat).toStdString();
+        take(locale.monthNames[month], system.monthName(month + 1, QLocale::LongFormat));
+        take(locale.shortMonthNames[month], system.monthName(month + 1, QLocale::ShortFormat));
     }
     // The time separator is what stands between hours and minutes in the
     // system's short time format; a format without one keeps the colon.
