@@ -118,7 +118,7 @@ TEST_F(GameClock, TheDayAndTimeChangeOnceAMinuteInEveryState) {
     advance(1'000);
     EXPECT_EQ(label("time").caption(), "Monday, 09:06");
     clickButton("Command3");
-    advance(15 * 3'600'000);
+    advance(std::int64_t{15} * 3'600'000);
     EXPECT_EQ(label("time").caption(), "Tuesday, 00:06");
 }
 
