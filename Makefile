@@ -6,13 +6,17 @@
 PRESET := $(if $(filter true,$(CI)),ci,default)
 BUILD_DIR := build/$(PRESET)
 
-.PHONY: run test build deps configure format tidy clean
+.PHONY: run test package build deps configure format tidy clean
 
 run: build
 	$(BUILD_DIR)/startup/klonkatron
 
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure
+
+# A Debian package of the program, in the build folder.
+package: build
+	cd $(BUILD_DIR) && cpack
 
 build: configure
 	cmake --build $(BUILD_DIR)

@@ -9,6 +9,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication qtApp(argc, argv);
+    // Desktop shells find the program's name and icon through its entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral(KLONKATRON_APP_ID));
     forms::qt::QtBackend backend;
     forms::UnavailableSystem system;
     forms::Application app(backend, system, klonkatron::kProgramTitle);
