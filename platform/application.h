@@ -98,6 +98,7 @@ public:
     std::string findFile(const std::string& path, int attributes) {
         return system_.findFile(path, attributes);
     }
+    [[nodiscard]] Registry& registry() { return system_.registry(); }
 
     [[nodiscard]] Scheduler& scheduler() { return scheduler_; }
 
