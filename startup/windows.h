@@ -10,7 +10,7 @@ void registerWindows(forms::Application& app);
 // The program's title, which message boxes without a title of their own show.
 inline constexpr const char* kProgramTitle = "Klonkatron Game";
 
-// The window the program opens first.
-inline constexpr const char* kStartupWindow = "Form1";
+// The window the program opens first, and the only one it opens itself.
+inline constexpr const char* kStartupWindow = "frmSplash";
 
 }  // namespace klonkatron
