@@ -4,14 +4,14 @@
 
 #include "platform/application.h"
 #include "platform/qt/qt_backend.h"
-#include "platform/system/unavailable_system.h"
+#include "platform/system/native_system.h"
 #include "startup/windows.h"
 
 int main(int argc, char* argv[]) {
     QApplication qtApp(argc, argv);
     forms::qt::QtBackend backend;
-    forms::UnavailableSystem system;
-    forms::Application app(backend, system, klonkatron::kProgramTitle);
+    const auto system = forms::makeNativeSystem();
+    forms::Application app(backend, *system, klonkatron::kProgramTitle);
     backend.attach(app);
     klonkatron::registerWindows(app);
     app.show(klonkatron::kStartupWindow);
