@@ -24,6 +24,9 @@ void registerWindows(forms::Application& app) {
     add<FrmSplash1>(app, "frmSplash1");
     add<FrmAbout>(app, "frmAbout");
     add<Form2>(app, "Form2");
+    // The side windows reach back to the board: closed by the system, the
+    // board takes the program with it.
+    app.setMainForm("Form1");
 }
 
 }  // namespace klonkatron
