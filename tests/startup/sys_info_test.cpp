@@ -138,6 +138,8 @@ const std::vector<Case> kCases = {
      true},
 };
 
+void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
+
 class SysInfoCases : public SysInfo, public ::testing::WithParamInterface<Case> {};
 
 TEST_P(SysInfoCases, StartsTheRightPathOrShowsTheMessage) {
