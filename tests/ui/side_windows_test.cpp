@@ -155,4 +155,15 @@ TEST_F(SideWindows, ThePhotographCoversThePictureWindowFromMinusEightPixels) {
     EXPECT_FALSE(app.isLoaded("Form2"));
 }
 
+TEST_F(SideWindows, ABoardClosedByTheSystemTakesTheSideWindowsWithIt) {
+    FormWindow* board = show("Form1");
+    FormWindow* about = show("frmAbout");
+    ASSERT_NE(board, nullptr);
+    ASSERT_NE(about, nullptr);
+    board->close();  // as the window manager closes it
+    QApplication::processEvents();
+    EXPECT_TRUE(app.ended());
+    EXPECT_FALSE(app.isLoaded("frmAbout"));
+}
+
 }  // namespace
