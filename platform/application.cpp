@@ -87,8 +87,15 @@ void Application::unload(Form& form) {
 }
 
 void Application::closeRequested(Form& form) {
+    if (ended_ || !form.isLoaded()) return;
+    if (!mainForm_.empty() && form.name() == mainForm_) {
+        // Other windows would reach a main window that is gone.
+        closeAll();
+        if (depth_ == 0) unloaded_.clear();
+        return;
+    }
     HandlerScope scope(*this);
-    if (!ended_) unload(form);
+    unload(form);
 }
 
 void Application::settle() {
@@ -156,15 +163,18 @@ MsgResult Application::msgBox(const std::string& text, MsgButtons buttons, MsgIc
     return answer;
 }
 
+void Application::closeAll() {
+    if (ended_) return;
+    ended_ = true;
+    for (auto& form : loaded_) release(*form);
+    unloaded_.insert(unloaded_.end(), std::make_move_iterator(loaded_.begin()),
+                     std::make_move_iterator(loaded_.end()));
+    loaded_.clear();
+    backend_.programEnded();
+}
+
 void Application::end() {
-    if (!ended_) {
-        ended_ = true;
-        for (auto& form : loaded_) release(*form);
-        unloaded_.insert(unloaded_.end(), std::make_move_iterator(loaded_.begin()),
-                         std::make_move_iterator(loaded_.end()));
-        loaded_.clear();
-        backend_.programEnded();
-    }
+    closeAll();
     if (depth_ > 0) throw EndRequest{};
     unloaded_.clear();
 }

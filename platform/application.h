@@ -73,8 +73,12 @@ public:
     // (default and cancel buttons, access keys, a key preview that
     // swallowed it); otherwise the focused widget may handle it.
     bool keyPress(Form& form, const KeyEvent& key);
-    // The system asks to close a window (its close box).
+    // The system asks to close a window (its close box, or the window
+    // manager's close). The main form's close ends the program instead.
     void closeRequested(Form& form);
+    // The window that the program cannot go on without: closed by the
+    // system, it ends the program quietly, as end() does, running no handler.
+    void setMainForm(std::string name) { mainForm_ = std::move(name); }
 
     // --- Services of the logic ---------------------------------------------
     // Blocks until answered; without a title it shows the program's title.
@@ -98,6 +102,7 @@ public:
     std::string findFile(const std::string& path, int attributes) {
         return system_.findFile(path, attributes);
     }
+    [[nodiscard]] Registry& registry() { return system_.registry(); }
 
     [[nodiscard]] Scheduler& scheduler() { return scheduler_; }
 
@@ -123,6 +128,8 @@ private:
     void fireTimer(Timer& timer);
     void release(Form& form);
     void settle();
+    // Closes every form without running handlers and tells the backend.
+    void closeAll();
 
     Backend& backend_;
     SystemServices& system_;
@@ -130,6 +137,7 @@ private:
     Scheduler scheduler_;
     Random random_;
     std::map<std::string, FormFactory, std::less<>> factories_;
+    std::string mainForm_;
     std::vector<std::unique_ptr<Form>> loaded_;    // in load order
     std::vector<std::unique_ptr<Form>> unloaded_;  // released when no handler runs
     int depth_ = 0;

@@ -17,6 +17,8 @@ std::string RuntimeError::describe(int number) {
             return "Type mismatch";
         case FileNotFound:
             return "File not found";
+        case PathFileAccessError:
+            return "Path/File access error";
         case InvalidPropertyValue:
             return "Invalid property value";
         case ObjectRequired:

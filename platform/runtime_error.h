@@ -15,6 +15,7 @@ public:
         Overflow = 6,
         TypeMismatch = 13,
         FileNotFound = 53,
+        PathFileAccessError = 75,
         InvalidPropertyValue = 380,
         ObjectRequired = 424,
     };

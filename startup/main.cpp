@@ -4,7 +4,7 @@
 
 #include "platform/application.h"
 #include "platform/qt/qt_backend.h"
-#include "platform/system/unavailable_system.h"
+#include "platform/system/native_system.h"
 #include "startup/windows.h"
 
 int main(int argc, char* argv[]) {
@@ -12,8 +12,8 @@ int main(int argc, char* argv[]) {
     // Desktop shells find the program's name and icon through its entry.
     QGuiApplication::setDesktopFileName(QStringLiteral(KLONKATRON_APP_ID));
     forms::qt::QtBackend backend;
-    forms::UnavailableSystem system;
-    forms::Application app(backend, system, klonkatron::kProgramTitle);
+    const auto system = forms::makeNativeSystem();
+    forms::Application app(backend, *system, klonkatron::kProgramTitle);
     backend.attach(app);
     klonkatron::registerWindows(app);
     app.show(klonkatron::kStartupWindow);

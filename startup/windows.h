@@ -8,7 +8,7 @@ namespace klonkatron {
 // Makes every window of the game known to the program by name.
 void registerWindows(forms::Application& app);
 
-// The window the program opens first.
-inline constexpr const char* kStartupWindow = "Form1";
+// The window the program opens first, and the only one it opens itself.
+inline constexpr const char* kStartupWindow = "frmSplash";
 
 }  // namespace klonkatron

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The real program in a real X server, used as a person would: start a game,
-# watch a computer pop up, pause, and open the text window from the face.
+# The real program in a real X server, used as a person would: pass the
+# splash with "&Ok!", start a game, watch a computer pop up, pause, and open
+# the text window from the face.
 # Usage: board_e2e.sh <klonkatron executable> [directory for screenshots]
 set -euo pipefail
 
@@ -20,6 +21,13 @@ unset QT_QPA_PLATFORM QT_SCALE_FACTOR
 QT_QPA_PLATFORM=xcb "$program" &
 game=$!
 trap 'kill $game $xvfb 2>/dev/null || true' EXIT
+
+# The splash comes first, alone; its "&Ok!" leads to the board.
+splash=$(timeout 10 xdotool search --sync --onlyvisible --classname klonkatron | head -n 1)
+[ -n "$splash" ] || fail "the splash window did not open"
+sleep 0.5
+[ "$(xdotool search --onlyvisible --classname klonkatron | wc -l)" -eq 1 ] || fail "more than the splash at start"
+xdotool mousemove --window "$splash" 248 228 click 1
 
 board=$(timeout 10 xdotool search --sync --onlyvisible --name '^Klonkatron - By Sven Klonk$' | head -n 1)
 [ -n "$board" ] || fail "the board window did not open"

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# The real program's start in a real X server: the splash alone, its marquee
+# moving, and a character key ending the program before any board opens.
+# Usage: splash_e2e.sh <klonkatron executable> [directory for screenshots]
+set -euo pipefail
+
+program=$1
+shots=${2:-$(mktemp -d)}
+mkdir -p "$shots"
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+exec {displayfd}<> <(:)
+Xvfb -displayfd "$displayfd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+read -r -t 10 number <&"$displayfd" || fail "Xvfb did not start"
+export DISPLAY=":$number"
+unset QT_QPA_PLATFORM QT_SCALE_FACTOR
+QT_QPA_PLATFORM=xcb "$program" &
+game=$!
+trap 'kill $game $xvfb 2>/dev/null || true' EXIT
+
+splash=$(timeout 10 xdotool search --sync --onlyvisible --classname klonkatron | head -n 1)
+[ -n "$splash" ] || fail "the splash window did not open"
+sleep 0.5
+[ "$(xdotool getwindowgeometry "$splash" | sed -n 's/.*Geometry: //p')" = 492x279 ] ||
+    fail "the splash is not 492 by 279"
+
+# The marquee moves 9 pixels every 100 ms.
+import -window "$splash" "$shots/splash-1.png"
+sleep 0.35
+import -window "$splash" "$shots/splash-2.png"
+changed=$(compare -metric AE "$shots/splash-1.png" "$shots/splash-2.png" null: 2>&1 || true)
+[ "${changed%% *}" -gt 50 ] || fail "the marquee did not move"
+
+# A character key ends the program; no board ever shows.
+xdotool mousemove --window "$splash" 100 100
+xdotool key q  # no window manager: the key goes where the pointer is
+for _ in $(seq 30); do
+    kill -0 $game 2>/dev/null || break
+    sleep 0.1
+done
+if kill -0 $game 2>/dev/null; then fail "the program did not end at a key on the splash"; fi
+wait $game || fail "the program did not end cleanly"
+if xdotool search --name '^Klonkatron - By Sven Klonk$' >/dev/null 2>&1; then
+    fail "a board was opened"
+fi
+echo "screenshots in $shots"
