@@ -49,6 +49,11 @@ public:
     // time pass under it).
     void expectMessageBox(MessageBoxRequest request, MsgResult answer,
                           std::function<void()> whileOpen = {});
+    // Answers every box that no expectation is queued for, instead of
+    // failing: for simulations that let a random player meet any box.
+    void answerUnscripted(std::function<MsgResult(const MessageBoxRequest&)> responder) {
+        responder_ = std::move(responder);
+    }
     [[nodiscard]] const std::vector<MessageBoxRequest>& shownMessageBoxes() const { return shown_; }
     [[nodiscard]] size_t pendingExpectations() const { return expected_.size(); }
 
@@ -71,6 +76,7 @@ private:
     std::int64_t now_ = 0;
     Locale locale_;
     std::deque<Expectation> expected_;
+    std::function<MsgResult(const MessageBoxRequest&)> responder_;
     std::vector<MessageBoxRequest> shown_;
     std::map<std::string, WindowLog> windows_;
     int windowsShown_ = 0;
