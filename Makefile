@@ -6,13 +6,23 @@
 PRESET := $(if $(filter true,$(CI)),ci,default)
 BUILD_DIR := build/$(PRESET)
 
-.PHONY: run test package build deps configure format tidy clean
+.PHONY: run test test-sanitize package build deps configure format tidy clean
 
 run: build
 	$(BUILD_DIR)/startup/klonkatron
 
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure
+
+# Every test once more under the address and undefined-behaviour sanitizers.
+# The end-to-end and packaging runs start the real program, which is built
+# the same way; leaks are not checked in the widget and end-to-end tests,
+# whose system libraries keep caches to the end.
+test-sanitize: deps
+	cmake --preset sanitize
+	cmake --build build/sanitize
+	ASAN_OPTIONS=detect_leaks=1 ctest --test-dir build/sanitize --output-on-failure -E '^(ui|e2e|packaging)\.'
+	ASAN_OPTIONS=detect_leaks=0 ctest --test-dir build/sanitize --output-on-failure -R '^(ui|e2e)\.'
 
 # A Debian package of the program, in the build folder.
 package: build
