@@ -18,8 +18,8 @@ inline constexpr PictureSource ibm2{"ibm2", 32, 32};
 inline constexpr PictureSource bang{"bang", 32, 32};
 inline constexpr PictureSource bang2{"bang2", 32, 32};
 // The pointers point with the striking face of the hammer's head.
-inline constexpr PictureSource upp{"upp", 32, 32, 6, 6};
-inline constexpr PictureSource ner{"ner", 32, 32, 4, 20};
+inline constexpr PictureSource upp{"upp", 32, 32, 3, 14};
+inline constexpr PictureSource ner{"ner", 32, 32, 5, 25};
 inline constexpr PictureSource hole{"hole", 32, 32};
 inline constexpr PictureSource table{"table", 215, 152};
 inline constexpr PictureSource banner{"banner", 273, 70};
