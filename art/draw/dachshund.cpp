@@ -9,6 +9,7 @@
 #include <QTransform>
 
 #include <cmath>
+#include <numbers>
 
 #include "art/draw/drawing.h"
 #include "art/draw/shading.h"
@@ -70,7 +71,7 @@ void strands(QPainter& p, Dice& dice, const QPainterPath& area, qreal flow, qrea
         const QPointF start(dice.between(box.left(), box.right()),
                             dice.between(box.top(), box.bottom()));
         if (!area.contains(start)) continue;
-        const qreal angle = (flow + dice.between(-14, 14)) * M_PI / 180;
+        const qreal angle = (flow + dice.between(-14, 14)) * std::numbers::pi / 180;
         const qreal len = length * dice.between(0.6, 1.3);
         const QPointF end = start + QPointF(std::cos(angle), std::sin(angle)) * len;
         const QPointF bend = (start + end) / 2 + QPointF(dice.between(-3, 3), dice.between(-3, 3));
