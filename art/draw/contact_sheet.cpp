@@ -32,7 +32,16 @@ QSize cellSize(const QImage& image) {
 
 }  // namespace
 
-QImage contactSheet(const std::vector<Exported>& pictures) {
+QImage contactSheet(const std::vector<Exported>& unsorted) {
+    // Pictures of one height share a row: the icons, the bars, the larger
+    // pictures, the plain backdrop last.
+    std::vector<Exported> pictures = unsorted;
+    std::stable_sort(pictures.begin(), pictures.end(), [](const Exported& a, const Exported& b) {
+        return a.image.height() < b.image.height();
+    });
+    int sheetWidth = kSheetWidth;
+    for (const Exported& picture : pictures)
+        sheetWidth = std::max(sheetWidth, cellSize(picture.image).width() + 2 * kGap);
     // Lay out left to right in rows, and find the sheet's height first.
     std::vector<QPoint> places;
     int x = kGap;
@@ -40,7 +49,7 @@ QImage contactSheet(const std::vector<Exported>& pictures) {
     int rowHeight = 0;
     for (const Exported& picture : pictures) {
         const QSize cell = cellSize(picture.image);
-        if (x + cell.width() > kSheetWidth - kGap && x > kGap) {
+        if (x + cell.width() > sheetWidth - kGap && x > kGap) {
             x = kGap;
             y += rowHeight + kGap;
             rowHeight = 0;
@@ -49,7 +58,7 @@ QImage contactSheet(const std::vector<Exported>& pictures) {
         x += cell.width() + 2 * kGap;
         rowHeight = std::max(rowHeight, cell.height());
     }
-    QImage sheet(kSheetWidth, y + rowHeight + kGap, QImage::Format_RGB32);
+    QImage sheet(sheetWidth, y + rowHeight + kGap, QImage::Format_RGB32);
     sheet.fill(QColor(0x30, 0x30, 0x34));
 
     QPainter p(&sheet);
