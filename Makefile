@@ -6,7 +6,7 @@
 PRESET := $(if $(filter true,$(CI)),ci,default)
 BUILD_DIR := build/$(PRESET)
 
-.PHONY: run test test-sanitize package build deps configure format tidy clean
+.PHONY: run test test-sanitize package build deps configure format tidy clean screenshots art
 
 run: build
 	$(BUILD_DIR)/startup/klonkatron
@@ -43,6 +43,16 @@ format:
 
 tidy: configure
 	git ls-files '*.cpp' | xargs clang-tidy -p $(BUILD_DIR) --quiet
+
+# Every window at 1x, 1.5x and 2x into build/<preset>/screenshots; the board
+# at 1x becomes the README's picture.
+screenshots: build
+	$(BUILD_DIR)/tools/klonkatron_screenshots $(BUILD_DIR)/screenshots
+	cp $(BUILD_DIR)/screenshots/Form1-1x.png docs/board.png
+
+# Re-exports art/images and docs/art.png from the sources in art/.
+art: configure
+	cmake --build $(BUILD_DIR) --target art
 
 clean:
 	rm -rf build

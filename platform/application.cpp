@@ -29,6 +29,13 @@ void Application::registerForm(std::string name, FormFactory factory) {
     factories_[std::move(name)] = std::move(factory);
 }
 
+std::vector<std::string> Application::formNames() const {
+    std::vector<std::string> names;
+    names.reserve(factories_.size());
+    for (const auto& entry : factories_) names.push_back(entry.first);
+    return names;
+}
+
 Form* Application::find(std::string_view name) const {
     for (const auto& form : loaded_) {
         if (form->name() == name) return form.get();

@@ -36,6 +36,8 @@ public:
 
     // --- Windows -----------------------------------------------------------
     void registerForm(std::string name, FormFactory factory);
+    // The names of every registered window, in alphabetical order.
+    [[nodiscard]] std::vector<std::string> formNames() const;
     // The loaded form of that name, created (and its load handler run) if it
     // is not loaded. An unknown name raises "object required".
     Form& load(std::string_view name);

@@ -17,7 +17,9 @@
 
 #include "platform/application.h"
 #include "platform/qt/painter.h"
+#include "platform/qt/pointer.h"
 #include "platform/qt/qt_backend.h"
+#include "platform/qt/scaled_paint.h"
 
 namespace forms::qt {
 namespace {
@@ -89,7 +91,8 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         const QPoint offset = isDown() ? QPoint(1, 1) : QPoint(0, 0);
-        painter.drawPixmap(rect().translated(offset), pixmapOf(picture_));
+        painter.drawImage(offset, pictureForDevice(pixmapOf(picture_), size(),
+                                                   painter.device()->devicePixelRatioF()));
     }
 
 private:
@@ -255,14 +258,13 @@ void FormWindow::updatePointer() {
         unsetCursor();
         return;
     }
-    const Picture& icon = form_->mouseIcon();
-    setCursor(QCursor(pixmapOf(icon), icon.source().hotSpotX, icon.source().hotSpotY));
+    setCursor(pointerOf(form_->mouseIcon(), devicePixelRatioF(), QGuiApplication::platformName()));
 }
 
 void FormWindow::paintEvent(QPaintEvent* event) {
     if (form_ == nullptr) return;
     QPainter painter(this);
-    paintForm(painter, *form_, event->rect());
+    paintFormForDevice(painter, *form_, event->rect());
 }
 
 void FormWindow::mousePressEvent(QMouseEvent* event) {

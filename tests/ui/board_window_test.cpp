@@ -1,67 +1,11 @@
 // The board as a real Qt window: its size, what it paints where, and real
 // mouse input reaching the right control.
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QImage>
 #include <QPushButton>
 #include <QTest>
 
-#include <memory>
-
-#include "platform/application.h"
-#include "platform/qt/form_window.h"
-#include "platform/qt/qt_backend.h"
-#include "platform/system/unavailable_system.h"
-#include "startup/windows.h"
+#include "tests/ui/board_window.h"
 
 namespace {
-
-using forms::qt::FormWindow;
-
-// The game with its board open in a real window.
-class BoardWindow : public ::testing::Test {
-public:
-    BoardWindow() {
-        backend.attach(app);
-        klonkatron::registerWindows(app);
-        app.show("Form1");
-        window = findWindow("Form1");
-    }
-    ~BoardWindow() override {
-        if (!app.ended()) app.end();
-        QApplication::processEvents();
-    }
-    BoardWindow(const BoardWindow&) = delete;
-    BoardWindow& operator=(const BoardWindow&) = delete;
-
-protected:
-    static FormWindow* findWindow(const char* name) {
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            auto* w = qobject_cast<FormWindow*>(top);
-            if (w != nullptr && w->form() != nullptr && w->form()->name() == name) return w;
-        }
-        return nullptr;
-    }
-
-    // The window as painted, in device pixels.
-    QImage rendered() const {
-        return window->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    }
-    // A picture of the game as the window draws it at 1x.
-    static QImage art(const char* name) {
-        return QImage(QString(":/art/%1.png").arg(name)).convertToFormat(QImage::Format_RGB32);
-    }
-    static QPoint pixelsOf(forms::Point twips) {
-        return {twips.x / forms::kTwipsPerPixel, twips.y / forms::kTwipsPerPixel};
-    }
-    forms::Control& control(const char* name) const { return window->form()->control(name); }
-
-    forms::qt::QtBackend backend;
-    forms::UnavailableSystem system;
-    forms::Application app{backend, system, klonkatron::kProgramTitle};
-    FormWindow* window = nullptr;
-};
 
 TEST_F(BoardWindow, HasTheDesignedClientArea) {
     ASSERT_NE(window, nullptr);
