@@ -9,18 +9,9 @@ program=$1
 shots=${2:-$(mktemp -d)}
 mkdir -p "$shots"
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-# A display of our own, whatever else runs on the machine.
-exec {displayfd}<> <(:)
-Xvfb -displayfd "$displayfd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-read -r -t 10 number <&"$displayfd" || fail "Xvfb did not start"
-export DISPLAY=":$number"
-unset QT_QPA_PLATFORM QT_SCALE_FACTOR
-QT_QPA_PLATFORM=xcb "$program" &
-game=$!
-trap 'kill $game $xvfb 2>/dev/null || true' EXIT
+source "$(dirname "$0")/x_session.sh"
+start_display
+start_game "$program"
 
 # The splash comes first, alone; its "&Ok!" leads to the board.
 splash=$(timeout 10 xdotool search --sync --onlyvisible --classname klonkatron | head -n 1)

@@ -8,22 +8,15 @@ set -euo pipefail
 program=$1
 probe=$2
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/x_session.sh"
 
 # The striking face's colour, opaque, as the probe prints it.
 face=fff4f4fc
 
 check_at_scale() {
     local scale=$1
-    exec {displayfd}<> <(:)
-    Xvfb -displayfd "$displayfd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    local xvfb=$!
-    local number
-    read -r -t 10 number <&"$displayfd" || fail "Xvfb did not start"
-    export DISPLAY=":$number"
-    QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale "$program" &
-    local game=$!
-    trap 'kill $game $xvfb 2>/dev/null || true' EXIT
+    start_display
+    start_game "$program" "$scale"
 
     # The splash comes first; its "&Ok!" leads to the board.
     local splash
@@ -53,9 +46,7 @@ check_at_scale() {
     read -r width height xhot yhot pixel < <("$probe")
     [ "$xhot,$yhot" != "$((3 * scale)),$((14 * scale))" ] || fail "a button shows the hammer"
 
-    kill $game $xvfb 2>/dev/null || true
-    wait $game $xvfb 2>/dev/null || true
-    trap - EXIT
+    stop_session
 }
 
 check_at_scale 1

@@ -1,0 +1,31 @@
+# Shared by the end-to-end tests (sourced): an X server of their own and the
+# real program on it.
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Starts Xvfb on a free display, whatever else runs on the machine, and
+# points DISPLAY at it; its process is $xvfb.
+start_display() {
+    exec {displayfd}<> <(:)
+    Xvfb -displayfd "$displayfd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb=$!
+    local number
+    read -r -t 10 number <&"$displayfd" || fail "Xvfb did not start"
+    export DISPLAY=":$number"
+}
+
+# Starts the program on that display at a scale (1 unless given); its
+# process is $game. Both go when the test ends.
+start_game() {
+    unset QT_QPA_PLATFORM
+    QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=${2:-1} "$1" &
+    game=$!
+    trap 'kill $game $xvfb 2>/dev/null || true' EXIT
+}
+
+# Ends the program and the display before the test goes on.
+stop_session() {
+    kill "$game" "$xvfb" 2>/dev/null || true
+    wait "$game" "$xvfb" 2>/dev/null || true
+    trap - EXIT
+}
