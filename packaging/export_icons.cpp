@@ -11,13 +11,12 @@
 #include <cstdio>
 
 #include "art/catalogue.h"
+#include "art/resources.h"
 
 namespace {
 
-QImage resource(const klonkatron::art::PictureSource& source) {
-    const QString name =
-        QString::fromUtf8(source.resource.data(), static_cast<qsizetype>(source.resource.size()));
-    return QImage(QStringLiteral(":/art/%1.png").arg(name)).convertToFormat(QImage::Format_ARGB32);
+QImage resource(const forms::PictureSource& source) {
+    return QImage(klonkatron::art::resourcePath(source)).convertToFormat(QImage::Format_ARGB32);
 }
 
 QImage padded(const QImage& image, int size) {

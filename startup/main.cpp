@@ -2,6 +2,7 @@
 // event handlers of the windows.
 #include <QApplication>
 
+#include "art/resources.h"
 #include "platform/application.h"
 #include "platform/qt/qt_backend.h"
 #include "platform/system/native_system.h"
@@ -11,6 +12,7 @@ int main(int argc, char* argv[]) {
     QApplication qtApp(argc, argv);
     // Desktop shells find the program's name and icon through its entry.
     QGuiApplication::setDesktopFileName(QStringLiteral(KLONKATRON_APP_ID));
+    QApplication::setWindowIcon(klonkatron::art::programIcon());
     forms::qt::QtBackend backend;
     const auto system = forms::makeNativeSystem();
     forms::Application app(backend, *system, klonkatron::kProgramTitle);

@@ -8,18 +8,15 @@
 #include <QSet>
 
 #include "art/catalogue.h"
+#include "art/resources.h"
 
 namespace {
 
 using klonkatron::art::Kind;
 
-QImage picture(std::string_view name) {
-    return QImage(QStringLiteral(":/art/%1.png")
-                      .arg(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))))
-        .convertToFormat(QImage::Format_ARGB32);
+QImage picture(const forms::PictureSource& source) {
+    return QImage(klonkatron::art::resourcePath(source)).convertToFormat(QImage::Format_ARGB32);
 }
-
-QImage picture(const forms::PictureSource& source) { return picture(source.resource); }
 
 int coloursOf(const QImage& image) {
     QSet<QRgb> colours;
@@ -32,11 +29,11 @@ int coloursOf(const QImage& image) {
 TEST(Pictures, HaveTheirSizeAndKind) {
     for (const auto& entry : klonkatron::art::kCatalogue) {
         const std::string name(entry.picture.resource);
-        const QImage image = picture(name);
+        const QImage image = picture(entry.picture);
         ASSERT_FALSE(image.isNull()) << name;
         EXPECT_EQ(image.size(), QSize(entry.picture.width, entry.picture.height)) << name;
         // The PNG header: eight bits a channel; RGB for a bitmap, RGBA for an icon.
-        QFile file(QStringLiteral(":/art/%1.png").arg(QString::fromStdString(name)));
+        QFile file(klonkatron::art::resourcePath(entry.picture));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
         const QByteArray header = file.read(26);
         ASSERT_EQ(header.size(), 26) << name;
@@ -66,7 +63,7 @@ TEST(Pictures, IconsAreClearAroundTheirSubjectWithAOneBitMask) {
     for (const auto& entry : klonkatron::art::kCatalogue) {
         if (entry.kind == Kind::Bitmap) continue;
         const std::string name(entry.picture.resource);
-        const QImage icon = picture(name);
+        const QImage icon = picture(entry.picture);
         const int w = icon.width() - 1;
         const int h = icon.height() - 1;
         for (const QPoint corner : {QPoint(0, 0), QPoint(w, 0), QPoint(0, h), QPoint(w, h)})
@@ -79,7 +76,8 @@ TEST(Pictures, IconsAreClearAroundTheirSubjectWithAOneBitMask) {
             }
     }
     for (const Subject& subject : subjects)
-        EXPECT_EQ(qAlpha(picture(subject.name).pixel(subject.point)), 255) << subject.name;
+        EXPECT_EQ(qAlpha(picture(forms::PictureSource{subject.name}).pixel(subject.point)), 255)
+            << subject.name;
 }
 
 TEST(Pictures, ThePointersPointWithTheStrikingFaceOfTheHead) {
@@ -188,6 +186,17 @@ TEST(Backdrops, MergeIntoTheirWindowsGreen) {
     // The photograph's white merges with its window's white.
     const QImage dog = picture(klonkatron::art::dachshund);
     EXPECT_TRUE(allOf(dog, QRect(0, 0, 238, 30), qRgb(0xFF, 0xFF, 0xFF)));
+}
+
+// The program's icon is the board's window icon, pixel for pixel, at both
+// of its sizes.
+TEST(ProgramIcon, IsTheBoardsWindowIcon) {
+    const QIcon icon = klonkatron::art::programIcon();
+    ASSERT_EQ(icon.availableSizes(), (QList<QSize>{QSize(16, 16), QSize(32, 32)}));
+    EXPECT_EQ(icon.pixmap(QSize(16, 16)).toImage().convertToFormat(QImage::Format_ARGB32),
+              picture(klonkatron::art::form1SmallIcon));
+    EXPECT_EQ(icon.pixmap(QSize(32, 32)).toImage().convertToFormat(QImage::Format_ARGB32),
+              picture(klonkatron::art::form1Icon));
 }
 
 }  // namespace
