@@ -6,7 +6,7 @@
 PRESET := $(if $(filter true,$(CI)),ci,default)
 BUILD_DIR := build/$(PRESET)
 
-.PHONY: run test test-sanitize package build deps configure format tidy clean screenshots art
+.PHONY: run test test-sanitize package package-check build deps configure format tidy clean screenshots art
 
 run: build
 	$(BUILD_DIR)/startup/klonkatron
@@ -27,6 +27,11 @@ test-sanitize: deps
 # A Debian package of the program, in the build folder.
 package: build
 	cd $(BUILD_DIR) && cpack
+
+# Installs that package with apt-get (root), starts the program from its
+# desktop entry under Xvfb and sees the splash, then removes it again.
+package-check: package
+	tests/packaging/deb_install_check.sh $(BUILD_DIR)/klonkatron_$(shell sed -n 's/^set(KLONKATRON_VERSION "\(.*\)")/\1/p' CMakeLists.txt)_$(shell dpkg --print-architecture).deb $(BUILD_DIR)/package-check
 
 build: configure
 	cmake --build $(BUILD_DIR)
