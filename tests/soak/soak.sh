@@ -268,7 +268,7 @@ check_answers
 rss_end=$(rss_kib)
 [ -n "$rss_start" ] || rss_start=$rss_end
 growth=$((rss_end - rss_start))
-echo "resident memory at the end: ${rss_end} KiB, ${growth} KiB more than after ${warm_up}s"
+echo "resident memory at the end: ${rss_end} KiB, a change of ${growth} KiB since ${warm_up}s"
 [ $growth -lt 2048 ] || soak_fail "resident memory grew by ${growth} KiB (2048 allowed)"
 echo "soak passed: ${actions} actions in ${SECONDS}s"
 rm -rf "$shots"
