@@ -6,7 +6,11 @@
 PRESET := $(if $(filter true,$(CI)),ci,default)
 BUILD_DIR := build/$(PRESET)
 
+<<<<<<< HEAD
 .PHONY: run test test-sanitize package package-check build deps configure format tidy clean screenshots art
+=======
+.PHONY: run test test-sanitize fuzz soak package build deps configure format tidy clean screenshots art
+>>>>>>> fuzz
 
 run: build
 	$(BUILD_DIR)/startup/klonkatron
@@ -23,6 +27,19 @@ test-sanitize: deps
 	cmake --build build/sanitize
 	ASAN_OPTIONS=detect_leaks=1 ctest --test-dir build/sanitize --output-on-failure -E '^(ui|e2e|packaging)\.'
 	ASAN_OPTIONS=detect_leaks=0 ctest --test-dir build/sanitize --output-on-failure -R '^(ui|e2e)\.'
+
+# The fuzz targets, built by clang with the address and undefined-behaviour
+# sanitizers, for FUZZ_SECONDS in all (60 unless given), shared evenly.
+fuzz: deps
+	cmake --preset fuzz
+	cmake --build build/fuzz
+	fuzz/run.sh build/fuzz
+
+# The real program under Xvfb, clicked at random for SOAK_SECONDS (600
+# unless given): it must stay alive and responding, and its resident memory
+# may grow by less than 2 MiB from minute 1 to the end.
+soak: build
+	tests/soak/soak.sh $(BUILD_DIR)/startup/klonkatron
 
 # A Debian package of the program, in the build folder.
 package: build

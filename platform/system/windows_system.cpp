@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/runtime_error.h"
+#include "platform/system/batch_file.h"
 #include "platform/system/native_system.h"
 #include "platform/system/windows_system.h"
 
@@ -99,6 +100,9 @@ double WindowsSystem::shell(const std::string& path, WindowStyle style) {
     if (path.empty() || hasZero(path) || path.find('"') != std::string::npos) {
         throw RuntimeError(RuntimeError::FileNotFound);
     }
+    // CreateProcessA would start the command interpreter for a batch file,
+    // and it would read the path as commands.
+    if (isBatchFile(path)) throw RuntimeError(RuntimeError::PathFileAccessError);
     std::string commandLine = "\"" + path + "\"";  // CreateProcessA may write to it
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 #include <string>
 
@@ -48,8 +49,25 @@ TEST(CaptionNumberTest, TextThatIsNoNumberIsATypeMismatch) {
 }
 
 TEST(CaptionNumberTest, ANumberBeyondDoublePrecisionIsAnOverflow) {
-    EXPECT_EQ(errorOf([] { (void)parseNumber("1e400"); }), RuntimeError::Overflow);
-    EXPECT_EQ(errorOf([] { (void)parseNumber("-1e400"); }), RuntimeError::Overflow);
+    for (const char* text :
+         {"1e400", "-1e400", " 1e400 ", "0.0001e99999999999999999999", "123456789e305"}) {
+        EXPECT_EQ(errorOf([text] { (void)parseNumber(text); }), RuntimeError::Overflow) << text;
+    }
+}
+
+TEST(CaptionNumberTest, ANumberTooCloseToZeroForADoubleReadsAsZero) {
+    EXPECT_EQ(parseNumber("1e-400"), 0.0);
+    EXPECT_EQ(parseNumber("-1e-400"), 0.0);
+    EXPECT_TRUE(std::signbit(parseNumber("-1e-400")));
+    EXPECT_EQ(parseNumber("0." + std::string(400, '0') + "1"), 0.0);
+    EXPECT_EQ(parseNumber("1000e-320"), 1e-317);
+    EXPECT_EQ(parseNumber("4.9e-324"), std::numeric_limits<double>::denorm_min());
+}
+
+TEST(CaptionNumberTest, AHugeNumberFollowedByTextIsATypeMismatchNotAnOverflow) {
+    for (const char* text : {"1e400x", "1e400 2", "-1e-400abc"}) {
+        EXPECT_EQ(errorOf([text] { (void)parseNumber(text); }), RuntimeError::TypeMismatch) << text;
+    }
 }
 
 TEST(CaptionNumberTest, WritesTheShortestWholeNumberText) {

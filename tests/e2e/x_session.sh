@@ -3,9 +3,20 @@
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# Starts Xvfb on a free display, whatever else runs on the machine, and
-# points DISPLAY at it; its process is $xvfb.
+# Starts Xvfb on a free display, whatever else runs on the machine, or on
+# the display XVFB_DISPLAY names (":61"), and points DISPLAY at it; its
+# process is $xvfb.
 start_display() {
+    if [ -n "${XVFB_DISPLAY:-}" ]; then
+        Xvfb "$XVFB_DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+        xvfb=$!
+        export DISPLAY=$XVFB_DISPLAY
+        for _ in $(seq 100); do
+            xdotool getdisplaygeometry >/dev/null 2>&1 && return
+            sleep 0.1
+        done
+        fail "Xvfb did not start on $XVFB_DISPLAY"
+    fi
     exec {displayfd}<> <(:)
     Xvfb -displayfd "$displayfd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
     xvfb=$!

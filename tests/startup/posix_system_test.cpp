@@ -142,6 +142,9 @@ TEST_F(PosixShell, NoCommandInterpreterEverSeesThePath) {
     const std::string marker = folder / "x";
     EXPECT_EQ(errorOf("/bin/true; touch " + marker), forms::RuntimeError::FileNotFound);
     EXPECT_EQ(errorOf("$(touch " + marker + ")"), forms::RuntimeError::FileNotFound);
+    // A text without its interpreter line is no program, and no shell reads it.
+    EXPECT_EQ(errorOf(folder.write("commands", "touch '" + marker + "'\n", true)),
+              forms::RuntimeError::PathFileAccessError);
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     EXPECT_FALSE(fs::exists(marker));
 }
