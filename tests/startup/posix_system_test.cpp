@@ -185,9 +185,16 @@ class RecordingPosixSystem : public forms::PosixSystem {
 public:
     double shell(const std::string& path, forms::WindowStyle style) override {
         started.push_back(path);
-        return PosixSystem::shell(path, style);
+        const double task = PosixSystem::shell(path, style);
+        tasks.push_back(static_cast<pid_t>(task));
+        return task;
+    }
+    // The tools started end with the test, not whenever they finish.
+    ~RecordingPosixSystem() override {
+        for (const pid_t task : tasks) kill(task, SIGTERM);
     }
     std::vector<std::string> started;
+    std::vector<pid_t> tasks;
 };
 
 TEST(PosixAbout, SystemInfoStartsTheInstalledTool) {
