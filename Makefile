@@ -6,7 +6,7 @@
 PRESET := $(if $(filter true,$(CI)),ci,default)
 BUILD_DIR := build/$(PRESET)
 
-.PHONY: run test test-sanitize package build deps configure format tidy clean screenshots art
+.PHONY: run test test-sanitize test-windows deps-windows package build deps configure format tidy clean screenshots art
 
 run: build
 	$(BUILD_DIR)/startup/klonkatron
@@ -23,6 +23,17 @@ test-sanitize: deps
 	cmake --build build/sanitize
 	ASAN_OPTIONS=detect_leaks=1 ctest --test-dir build/sanitize --output-on-failure -E '^(ui|e2e|packaging)\.'
 	ASAN_OPTIONS=detect_leaks=0 ctest --test-dir build/sanitize --output-on-failure -R '^(ui|e2e)\.'
+
+# The Windows build, cross-compiled with MinGW-w64 (everything but the Qt
+# program), its tests run under Wine in a prefix of the build folder's own.
+WINDOWS_WERROR := $(if $(filter true,$(CI)),ON,OFF)
+test-windows: deps-windows
+	cmake --preset windows-cross -DKLONKATRON_WERROR=$(WINDOWS_WERROR)
+	cmake --build build/windows-cross
+	ctest --test-dir build/windows-cross --output-on-failure
+
+deps-windows:
+	@packaging/install-debian-deps.sh packaging/debian-windows-deps.txt --no-install-recommends
 
 # A Debian package of the program, in the build folder.
 package: build
