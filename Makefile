@@ -6,11 +6,8 @@
 PRESET := $(if $(filter true,$(CI)),ci,default)
 BUILD_DIR := build/$(PRESET)
 
-<<<<<<< HEAD
-.PHONY: run test test-sanitize package package-check build deps configure format tidy clean screenshots art
-=======
-.PHONY: run test test-sanitize fuzz soak package build deps configure format tidy clean screenshots art
->>>>>>> fuzz
+.PHONY: run test test-sanitize test-windows deps-windows fuzz soak package package-check build deps \
+        configure format tidy clean screenshots art
 
 run: build
 	$(BUILD_DIR)/startup/klonkatron
@@ -40,6 +37,17 @@ fuzz: deps
 # may grow by less than 2 MiB from minute 1 to the end.
 soak: build
 	tests/soak/soak.sh $(BUILD_DIR)/startup/klonkatron
+
+# The Windows build, cross-compiled with MinGW-w64 (everything but the Qt
+# program), its tests run under Wine in a prefix of the build folder's own.
+WINDOWS_WERROR := $(if $(filter true,$(CI)),ON,OFF)
+test-windows: deps-windows
+	cmake --preset windows-cross -DKLONKATRON_WERROR=$(WINDOWS_WERROR)
+	cmake --build build/windows-cross
+	ctest --test-dir build/windows-cross --output-on-failure
+
+deps-windows:
+	@packaging/install-debian-deps.sh packaging/debian-windows-deps.txt --no-install-recommends
 
 # A Debian package of the program, in the build folder.
 package: build

@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Installs the Debian packages of debian-build-deps.txt that are missing.
-# As root it runs apt-get itself; otherwise it prints the line to run.
+# Installs the Debian packages of a list that are missing: by default
+# debian-build-deps.txt, or the list given; further arguments go to
+# apt-get install. As root it runs apt-get itself; otherwise it prints the
+# line to run.
 set -euo pipefail
 
-list="$(dirname "$0")/debian-build-deps.txt"
+list="${1:-$(dirname "$0")/debian-build-deps.txt}"
+shift || true
 missing=()
 while read -r package; do
     package="${package%%#*}"
@@ -19,9 +22,9 @@ if [ "$(id -u)" -eq 0 ]; then
     echo "Installing missing Debian packages: ${missing[*]}"
     export DEBIAN_FRONTEND=noninteractive
     apt-get update
-    apt-get install -y "${missing[@]}"
+    apt-get install -y "$@" "${missing[@]}"
 else
     echo "These Debian packages are missing. Install them with:" >&2
-    echo "  sudo apt-get update && sudo apt-get install -y ${missing[*]}" >&2
+    echo "  sudo apt-get update && sudo apt-get install -y $* ${missing[*]}" >&2
     exit 1
 fi
