@@ -2,7 +2,7 @@
 # Installs the Debian packages of a list that are missing: by default
 # debian-build-deps.txt, or the list given; further arguments go to
 # apt-get install. As root it runs apt-get itself; otherwise it prints the
-# line to run.
+# line to run. APT_LISTS_FRESH=1 says the package lists were just updated.
 set -euo pipefail
 
 list="${1:-$(dirname "$0")/debian-build-deps.txt}"
@@ -21,7 +21,7 @@ done <"$list"
 if [ "$(id -u)" -eq 0 ]; then
     echo "Installing missing Debian packages: ${missing[*]}"
     export DEBIAN_FRONTEND=noninteractive
-    apt-get update
+    [ "${APT_LISTS_FRESH:-0}" = 1 ] || apt-get update
     apt-get install -y "$@" "${missing[@]}"
 else
     echo "These Debian packages are missing. Install them with:" >&2
