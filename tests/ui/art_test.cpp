@@ -189,14 +189,15 @@ TEST(Backdrops, MergeIntoTheirWindowsGreen) {
 }
 
 // The program's icon is the board's window icon, pixel for pixel, at both
-// of its sizes.
+// of its sizes (asked for at one pixel a point, whatever the screen's scale).
 TEST(ProgramIcon, IsTheBoardsWindowIcon) {
     const QIcon icon = klonkatron::art::programIcon();
     ASSERT_EQ(icon.availableSizes(), (QList<QSize>{QSize(16, 16), QSize(32, 32)}));
-    EXPECT_EQ(icon.pixmap(QSize(16, 16)).toImage().convertToFormat(QImage::Format_ARGB32),
-              picture(klonkatron::art::form1SmallIcon));
-    EXPECT_EQ(icon.pixmap(QSize(32, 32)).toImage().convertToFormat(QImage::Format_ARGB32),
-              picture(klonkatron::art::form1Icon));
+    const auto image = [&icon](int size) {
+        return icon.pixmap(QSize(size, size), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
+    };
+    EXPECT_EQ(image(16), picture(klonkatron::art::form1SmallIcon));
+    EXPECT_EQ(image(32), picture(klonkatron::art::form1Icon));
 }
 
 }  // namespace
