@@ -13,6 +13,7 @@
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <ctime>
@@ -54,7 +55,12 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: %s PROGRAM [ARGS...]\n", argv[0]);
         return 2;
     }
+    // A busy server may turn a connection away for a moment.
     Display* display = XOpenDisplay(nullptr);
+    for (int tries = 0; display == nullptr && tries < 20; ++tries) {
+        usleep(100'000);
+        display = XOpenDisplay(nullptr);
+    }
     int damageEvent = 0;
     int damageError = 0;
     if (display == nullptr || !XDamageQueryExtension(display, &damageEvent, &damageError)) {
