@@ -7,7 +7,7 @@ PRESET := $(if $(filter true,$(CI)),ci,default)
 BUILD_DIR := build/$(PRESET)
 
 .PHONY: run test test-sanitize test-windows deps-windows fuzz soak package package-check build deps \
-        configure format tidy clean screenshots art
+        configure format tidy clean screenshots art bench
 
 run: build
 	$(BUILD_DIR)/startup/klonkatron
@@ -79,6 +79,12 @@ tidy: configure
 screenshots: build
 	$(BUILD_DIR)/tools/klonkatron_screenshots $(BUILD_DIR)/screenshots
 	cp $(BUILD_DIR)/screenshots/Form1-1x.png docs/board.png
+
+# The game measured against a bare Qt window on this machine, into
+# bench/results.md (BENCH_QUICK=1 for short runs while trying things out).
+bench: configure
+	cmake --build $(BUILD_DIR) --target bench
+	bench/run.sh $(BUILD_DIR)
 
 # Re-exports art/images and docs/art.png from the sources in art/.
 art: configure

@@ -35,6 +35,27 @@ std::optional<std::int64_t> Scheduler::nextDue() const {
     return earliest;
 }
 
+namespace {
+
+// A 1 ms timer ticks as often as the program is woken for timers; which
+// moment within its millisecond matters to nothing that runs on it.
+std::int64_t toleranceOf(const Timer& timer) { return timer.interval() == 1 ? 500 : 0; }
+
+}  // namespace
+
+std::optional<std::int64_t> Scheduler::nextWake() const {
+    std::optional<std::int64_t> latestAllowed;
+    for (const Timer* timer : active_) {
+        const std::int64_t allowed = timer->due_ + toleranceOf(*timer);
+        if (!latestAllowed || allowed < *latestAllowed) latestAllowed = allowed;
+    }
+    std::optional<std::int64_t> wake;
+    for (const Timer* timer : active_) {
+        if (timer->due_ <= *latestAllowed && (!wake || timer->due_ > *wake)) wake = timer->due_;
+    }
+    return wake;
+}
+
 Timer* Scheduler::earliestDue(std::int64_t now) const {
     Timer* best = nullptr;
     for (Timer* timer : active_) {

@@ -17,6 +17,10 @@ class Timer;
 // - A tick that is late by whole periods is delivered once, not in a burst.
 // - Ticks due at the same moment run in the order the timers were created
 //   (window by window in load order, and within a window in design order).
+// - A backend that wakes for the ticks may let those of 1 ms timers wait up
+//   to half a millisecond (nextWake), so that several of them share one
+//   wake-up instead of each waking the program at its own phase; every other
+//   tick is delivered when it falls due.
 class Scheduler {
 public:
     using Clock = std::function<std::int64_t()>;  // microseconds
@@ -32,6 +36,10 @@ public:
     void stop(Timer& timer);
 
     [[nodiscard]] std::optional<std::int64_t> nextDue() const;
+    // When to wake next: the latest moment a tick falls due that keeps every
+    // tick within its tolerance (half a millisecond for 1 ms timers, none
+    // for any other).
+    [[nodiscard]] std::optional<std::int64_t> nextWake() const;
     [[nodiscard]] std::int64_t now() const { return clock_(); }
 
     // Delivers every tick due by now, once per timer, earliest first.

@@ -4,12 +4,17 @@
 
 #include "art/resources.h"
 #include "platform/application.h"
+#include "platform/qt/font_preparation.h"
 #include "platform/qt/qt_backend.h"
 #include "platform/system/native_system.h"
 #include "startup/windows.h"
 
 int main(int argc, char* argv[]) {
+    // The fonts are found while Qt starts and the splash is built.
+    std::thread fontConfiguration = forms::qt::readFontConfiguration();
     QApplication qtApp(argc, argv);
+    fontConfiguration.join();
+    const std::jthread fontDatabase = forms::qt::fillFontDatabase();
     // Desktop shells find the program's name and icon through its entry.
     QGuiApplication::setDesktopFileName(QStringLiteral(KLONKATRON_APP_ID));
     QApplication::setWindowIcon(klonkatron::art::programIcon());

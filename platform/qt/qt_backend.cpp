@@ -7,7 +7,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include <cmath>
+#include <utility>
 
 #include "platform/application.h"
 #include "platform/qt/form_window.h"
@@ -33,7 +33,14 @@ QMessageBox::Icon iconOf(MsgIcon icon) {
 
 }  // namespace
 
-QtBackend::QtBackend() {
+QtBackend::QtBackend()
+    : alarm_([this] {
+          // One re-arm after the whole batch, not one per tick delivered.
+          delivering_ = true;
+          app_->runDueTimers();
+          delivering_ = false;
+          rearm();
+      }) {
     // When the program ends is the runtime's decision: Qt's own rule does not
     // count tool windows.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -41,13 +48,6 @@ QtBackend::QtBackend() {
     // the metric-compatible Liberation Sans.
     QFont::insertSubstitution("Arial", "Liberation Sans");
     QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
-    clock_.start();
-    tick_.setTimerType(Qt::PreciseTimer);
-    tick_.setSingleShot(true);
-    connect(&tick_, &QTimer::timeout, this, [this] {
-        app_->runDueTimers();
-        rearm();
-    });
 }
 
 QtBackend::~QtBackend() = default;
@@ -81,8 +81,12 @@ MsgResult QtBackend::showMessageBox(const MessageBoxRequest& request) {
             yes = box.button(QMessageBox::Yes);
             break;
     }
-    // The tick timer goes on under the box: timers keep running.
+    // The alarm goes on under the box: timers keep running, also when a
+    // tick's handler opened it.
+    const bool delivering = std::exchange(delivering_, false);
+    rearm();
     box.exec();
+    delivering_ = delivering;
     QAbstractButton* answer = box.clickedButton();
     switch (request.buttons) {
         case MsgButtons::Ok:
@@ -95,7 +99,7 @@ MsgResult QtBackend::showMessageBox(const MessageBoxRequest& request) {
     return MsgResult::Ok;
 }
 
-std::int64_t QtBackend::monotonicMicros() { return clock_.nsecsElapsed() / 1000; }
+std::int64_t QtBackend::monotonicMicros() { return alarm_.now(); }
 
 DateTime QtBackend::localNow() {
     const QDateTime now = QDateTime::currentDateTime();
@@ -134,25 +138,23 @@ Locale QtBackend::locale() {
     return locale;
 }
 
-// Re-arming on every change keeps the tick right also inside the event loop
-// of a message box that a handler opened.
-void QtBackend::timersChanged() { rearm(); }
+void QtBackend::timersChanged() {
+    if (!delivering_) rearm();
+}
 
 void QtBackend::rearm() {
     if (ended_ || app_ == nullptr) return;
-    const auto due = app_->scheduler().nextDue();
-    if (!due) {
-        tick_.stop();
-        return;
+    const auto due = app_->scheduler().nextWake();
+    if (due) {
+        alarm_.ringAt(*due);
+    } else {
+        alarm_.cancel();
     }
-    const std::int64_t waitMicros = *due - monotonicMicros();
-    const int waitMs = waitMicros <= 0 ? 0 : static_cast<int>((waitMicros + 999) / 1000);
-    tick_.start(waitMs);
 }
 
 void QtBackend::programEnded() {
     ended_ = true;
-    tick_.stop();
+    alarm_.cancel();
     QCoreApplication::exit(0);
 }
 

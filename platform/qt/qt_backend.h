@@ -1,10 +1,9 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QObject>
-#include <QTimer>
 
 #include "platform/backend.h"
+#include "platform/qt/precise_alarm.h"
 
 namespace forms {
 class Application;
@@ -13,7 +12,7 @@ class Application;
 namespace forms::qt {
 
 // The Qt6 Widgets backend: real windows, real input, real time. One precise
-// QTimer, re-armed to the earliest due tick, drives every timer of the
+// alarm, re-armed to the earliest due tick, drives every timer of the
 // program.
 class QtBackend : public QObject, public Backend {
     Q_OBJECT
@@ -40,8 +39,8 @@ private:
     void rearm();
 
     Application* app_ = nullptr;
-    QElapsedTimer clock_;
-    QTimer tick_;
+    PreciseAlarm alarm_;
+    bool delivering_ = false;  // the alarm rang and its ticks are being run
     bool ended_ = false;
 };
 

@@ -169,5 +169,37 @@ TEST_F(TimerTest, ATickLateByWholePeriodsIsDeliveredOnceThenKeepsTheGrid) {
     EXPECT_EQ(log_, (Log{"B@10000", "A@10000", "A@12000", "B@12000"}));
 }
 
+TEST_F(TimerTest, MillisecondTimersShareWakeUpsAndNoOtherTickWaits) {
+    addTimers({{"A", 1}, {"B", 1, false}, {"C", 50}});
+    backend().setNow(700);
+    timer("B").setEnabled(true);                             // 0.7 ms out of step with A
+    std::map<std::string, std::vector<std::int64_t>> ticks;  // microseconds
+    for (const char* name : {"A", "B", "C"}) {
+        onTick[name] = [this, &ticks, name] { ticks[name].push_back(backend().monotonicMicros()); };
+    }
+    int wakes = 0;
+    while (backend().monotonicMicros() < 100'000) {
+        backend().setNow(*app().scheduler().nextWake());
+        app().runDueTimers();
+        ++wakes;
+    }
+    const auto lateness = [&ticks](const char* name, std::int64_t first, std::int64_t period) {
+        std::vector<std::int64_t> late;
+        for (std::size_t k = 0; k < ticks[name].size(); ++k)
+            late.push_back(ticks[name][k] - (first + static_cast<std::int64_t>(k) * period));
+        return late;
+    };
+    for (const auto& [name, first] : {std::pair{"A", 1000}, std::pair{"B", 1700}}) {
+        for (const std::int64_t late : lateness(name, first, 1000)) {
+            EXPECT_GE(late, 0) << name;
+            EXPECT_LE(late, 500) << name;
+        }
+    }
+    EXPECT_EQ(ticks["A"].size(), 100U);
+    EXPECT_EQ(ticks["B"].size(), 99U);
+    EXPECT_EQ(lateness("C", 50'000, 50'000), (std::vector<std::int64_t>{0, 0}));
+    EXPECT_LE(wakes, 102);  // each 1 ms timer alone would wake the program 199 times
+}
+
 }  // namespace
 }  // namespace coretest

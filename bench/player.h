@@ -1,0 +1,32 @@
+#pragma once
+
+#include <functional>
+#include <string_view>
+
+#include "game/form1.h"
+#include "platform/application.h"
+
+namespace bench {
+
+// A player who strikes computers with the mouse as the runtime receives it
+// from any backend: a press and a release at the middle of a shown place.
+class Player {
+public:
+    explicit Player(forms::Application& app) : app_(app) {}
+
+    // The board, as loaded by the program.
+    [[nodiscard]] klonkatron::Form1& board() const;
+    [[nodiscard]] int level() const;
+    // Strikes the first shown place once; false when none is shown.
+    bool strikeShownPlace();
+    // Strikes shown computers until the level check has raised the level to
+    // `level`; `letTimeRun` lets play go on until the check has run again.
+    void raiseTo(int level, const std::function<void()>& letTimeRun);
+    // Presses a button of a window as a click would.
+    void click(std::string_view form, std::string_view button);
+
+private:
+    forms::Application& app_;
+};
+
+}  // namespace bench

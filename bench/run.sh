@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Measures the game against the baseline window on the same machine in the
+# same run and writes the table to bench/results.md.
+#   bench/run.sh BUILD_DIR
+# BENCH_QUICK=1 makes every run short, for trying things out; the committed
+# table comes from a full run. BENCH_DISPLAY picks the X display to start
+# (a free one otherwise).
+set -euo pipefail
+
+build=$(cd "$1" && pwd)
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=bench/measure.sh
+source "$here/measure.sh"
+# shellcheck source=bench/table.sh
+source "$here/table.sh"
+
+if [ "${BENCH_QUICK:-0}" = 1 ]; then
+    repeats=3 cpu_seconds=5 fidelity_seconds=20
+else
+    repeats=5 cpu_seconds=20 fidelity_seconds=300
+fi
+per_tick_window=$((fidelity_seconds < 60 ? fidelity_seconds : 60))
+
+game=$build/startup/klonkatron
+board=$build/bench/klonkatron_bench_board
+baseline=$build/bench/bench_baseline
+probe=$build/bench/first_paint_probe
+micro=$build/bench/klonkatron_micro
+work=$(mktemp -d)
+start_display
+trap 'stop_display; rm -rf "$work"' EXIT
+
+echo "Start-up: $repeats runs each"
+for _ in $(seq "$repeats"); do
+    "$probe" "$game" >>"$work/start.game"
+    "$probe" "$baseline" >>"$work/start.base"
+done
+
+echo "Running: $repeats runs each of ${cpu_seconds} s, baseline and board at levels 1 and 9"
+for _ in $(seq "$repeats"); do
+    measure_running "$cpu_seconds" "$work/run.base" "$baseline"
+    measure_running "$cpu_seconds" "$work/run.l1" "$board" 1
+    measure_running "$cpu_seconds" "$work/run.l9" "$board" 9
+done
+
+echo "Timer fidelity: ${fidelity_seconds} s at level 9"
+"$board" 9 "$fidelity_seconds" "$work/ticks" >/dev/null
+
+echo "In process: google-benchmark, $repeats repetitions"
+"$micro" --benchmark_repetitions="$repeats" \
+    --benchmark_report_aggregates_only=true --benchmark_format=json >"$work/micro.json"
+
+write_results "$here/results.md"
+echo "Wrote $here/results.md"
