@@ -9,6 +9,7 @@
 
 #include "platform/caption_number.h"
 #include "platform/runtime_error.h"
+#include "tests/run_time_error.h"
 
 namespace coretest {
 namespace {
@@ -17,14 +18,7 @@ using forms::formatNumber;
 using forms::parseNumber;
 using forms::RuntimeError;
 
-int errorOf(auto&& call) {
-    try {
-        call();
-    } catch (const RuntimeError& error) {
-        return error.number();
-    }
-    return 0;
-}
+int errorOf(auto&& call) { return klonkatron::testing::runTimeErrorOf(call); }
 
 TEST(CaptionNumberTest, ParsesDecimalTextAsDouble) {
     EXPECT_EQ(parseNumber("0"), 0.0);

@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "platform/system/posix_system.h"
+#include "tests/run_time_error.h"
 #include "tests/startup/program.h"
 
 namespace klonkatron::testing {
@@ -117,12 +118,7 @@ class PosixShell : public ::testing::Test {
 protected:
     // The run-time error a start raises, or 0.
     int errorOf(const std::string& path) {
-        try {
-            system.shell(path, forms::WindowStyle::NormalFocus);
-        } catch (const forms::RuntimeError& error) {
-            return error.number();
-        }
-        return 0;
+        return runTimeErrorOf([&] { system.shell(path, forms::WindowStyle::NormalFocus); });
     }
     forms::PosixSystem system;
     TempFolder folder;

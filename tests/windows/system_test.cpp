@@ -4,6 +4,7 @@
 
 #include "platform/runtime_error.h"
 #include "platform/system/windows_system.h"
+#include "tests/run_time_error.h"
 #include "tests/windows/windows_support.h"
 
 namespace klonkatron::testing {
@@ -13,12 +14,7 @@ class WindowsShell : public ::testing::Test {
 protected:
     // The run-time error a start raises, or 0.
     int errorOf(const std::string& path) {
-        try {
-            system.shell(path, forms::WindowStyle::NormalFocus);
-        } catch (const forms::RuntimeError& error) {
-            return error.number();
-        }
-        return 0;
+        return runTimeErrorOf([&] { system.shell(path, forms::WindowStyle::NormalFocus); });
     }
     forms::WindowsSystem system;
     TempFolder folder;
