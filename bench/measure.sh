@@ -1,24 +1,14 @@
 # The measuring steps of bench/run.sh (sourced): an X server of the run's
 # own, the process-level samples, and medians.
 
+# The end-to-end tests' X server: a free display, or the one BENCH_DISPLAY
+# names.
+source "$(dirname "${BASH_SOURCE[0]}")/../tests/e2e/x_session.sh"
 fail() { echo "bench: $*" >&2; exit 1; }
 
 # An X server for the whole run, and what the programs need to use it.
-start_display() {
-    if [ -n "${BENCH_DISPLAY:-}" ]; then
-        Xvfb "$BENCH_DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-        xvfb=$!
-        export DISPLAY=$BENCH_DISPLAY
-        sleep 1
-    else
-        exec {displayfd}<> <(:)
-        Xvfb -displayfd "$displayfd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-        xvfb=$!
-        local number
-        read -r -t 10 number <&"$displayfd" || fail "Xvfb did not start"
-        export DISPLAY=":$number"
-    fi
-    kill -0 "$xvfb" 2>/dev/null || fail "Xvfb did not start on $DISPLAY"
+prepare_display() {
+    XVFB_DISPLAY=${BENCH_DISPLAY:-} start_display
     export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work/runtime
     unset QT_SCALE_FACTOR
     mkdir -m 700 -p "$XDG_RUNTIME_DIR"

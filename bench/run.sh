@@ -27,7 +27,7 @@ baseline=$build/bench/bench_baseline
 probe=$build/bench/first_paint_probe
 micro=$build/bench/klonkatron_micro
 work=$(mktemp -d)
-start_display
+prepare_display
 trap 'stop_display; rm -rf "$work"' EXIT
 
 echo "Start-up: $repeats runs each"
