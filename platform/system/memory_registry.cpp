@@ -28,8 +28,8 @@ bool isText(std::uint32_t type) {
 bool MemoryRegistry::fullPath(Key root, std::string_view subKey, std::string& path) const {
     if (isPredefined(root)) {
         path = "root:" + std::to_string(root);
-    } else if (const auto open = handles_.find(root); open != handles_.end()) {
-        path = open->second;
+    } else if (const std::string* open = handles_.find(root)) {
+        path = *open;
     } else {
         return false;
     }
@@ -70,17 +70,15 @@ std::int32_t MemoryRegistry::openKey(Key root, const std::string& subKey, std::u
     if (key == keys_.end()) return reg::kErrorFileNotFound;
     // Nothing here can be changed, so a request for a right to change fails.
     if (key->second.refused || (access & reg::kWriteRights) != 0) return reg::kErrorAccessDenied;
-    opened = nextHandle_;
-    nextHandle_ += 4;
-    handles_[opened] = path;
+    opened = handles_.add(path);
     return reg::kErrorSuccess;
 }
 
 std::int32_t MemoryRegistry::queryValue(Key key, const std::string& valueName, std::uint32_t& type,
                                         std::span<std::uint8_t> data, std::uint32_t& size) {
-    const auto open = handles_.find(key);
-    if (open == handles_.end()) return reg::kErrorInvalidHandle;
-    const auto stored = keys_.find(open->second);
+    const std::string* open = handles_.find(key);
+    if (open == nullptr) return reg::kErrorInvalidHandle;
+    const auto stored = keys_.find(*open);
     if (stored == keys_.end()) return reg::kErrorFileNotFound;
     const auto value = stored->second.values.find(folded(valueName));
     if (value == stored->second.values.end()) return reg::kErrorFileNotFound;
@@ -100,7 +98,7 @@ std::int32_t MemoryRegistry::queryValue(Key key, const std::string& valueName, s
 }
 
 std::int32_t MemoryRegistry::closeKey(Key key) {
-    return handles_.erase(key) == 1 ? reg::kErrorSuccess : reg::kErrorInvalidHandle;
+    return handles_.remove(key) ? reg::kErrorSuccess : reg::kErrorInvalidHandle;
 }
 
 }  // namespace forms

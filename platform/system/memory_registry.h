@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/system/handle_table.h"
 #include "platform/system/registry.h"
 
 namespace forms {
@@ -27,7 +28,7 @@ public:
     void clear() { keys_.clear(); }
 
     // The handles opened and not yet closed.
-    [[nodiscard]] int openHandles() const { return static_cast<int>(handles_.size()); }
+    [[nodiscard]] int openHandles() const { return handles_.size(); }
 
     std::int32_t openKey(Key root, const std::string& subKey, std::uint32_t options,
                          std::uint32_t access, Key& opened) override;
@@ -51,8 +52,7 @@ private:
     StoredKey& makeKey(Key root, std::string_view keyPath);
 
     std::map<std::string, StoredKey> keys_;  // by folded full path
-    std::map<Key, std::string> handles_;     // open handle -> folded full path
-    Key nextHandle_ = 0x100;
+    HandleTable<std::string> handles_;       // open handle -> folded full path
 };
 
 }  // namespace forms

@@ -49,24 +49,22 @@ std::int32_t WindowsRegistry::openKey(Key root, const std::string& subKey, std::
     opened = 0;
     HKEY parent = predefinedKey(root);
     if (parent == nullptr) {
-        const auto it = open_.find(root);
-        if (it == open_.end()) return reg::kErrorInvalidHandle;
-        parent = static_cast<HKEY>(it->second);
+        void* const* open = open_.find(root);
+        if (open == nullptr) return reg::kErrorInvalidHandle;
+        parent = static_cast<HKEY>(*open);
     }
     if (hasZero(subKey)) return reg::kErrorFileNotFound;
     HKEY key = nullptr;
     const LONG result = RegOpenKeyExA(parent, subKey.c_str(), options, access, &key);
     if (result != ERROR_SUCCESS) return result;
-    opened = next_;
-    next_ += 4;
-    open_[opened] = key;
+    opened = open_.add(key);
     return reg::kErrorSuccess;
 }
 
 std::int32_t WindowsRegistry::queryValue(Key key, const std::string& valueName, std::uint32_t& type,
                                          std::span<std::uint8_t> data, std::uint32_t& size) {
-    const auto it = open_.find(key);
-    if (it == open_.end()) return reg::kErrorInvalidHandle;
+    void* const* open = open_.find(key);
+    if (open == nullptr) return reg::kErrorInvalidHandle;
     if (hasZero(valueName)) return reg::kErrorFileNotFound;
     // Windows leaves the buffer undefined when the value does not fit; the
     // callers rely on it untouched, so the system writes into a copy that
@@ -76,7 +74,7 @@ std::int32_t WindowsRegistry::queryValue(Key key, const std::string& valueName, 
     scratch.push_back(0);  // never empty, and never read back
     DWORD stored = offered;
     DWORD storedType = REG_NONE;
-    const LONG result = RegQueryValueExA(static_cast<HKEY>(it->second), valueName.c_str(), nullptr,
+    const LONG result = RegQueryValueExA(static_cast<HKEY>(*open), valueName.c_str(), nullptr,
                                          &storedType, scratch.data(), &stored);
     type = storedType;
     size = stored;
@@ -85,10 +83,10 @@ std::int32_t WindowsRegistry::queryValue(Key key, const std::string& valueName, 
 }
 
 std::int32_t WindowsRegistry::closeKey(Key key) {
-    const auto it = open_.find(key);
-    if (it == open_.end()) return reg::kErrorInvalidHandle;
-    const LONG result = RegCloseKey(static_cast<HKEY>(it->second));
-    open_.erase(it);
+    void* const* open = open_.find(key);
+    if (open == nullptr) return reg::kErrorInvalidHandle;
+    const LONG result = RegCloseKey(static_cast<HKEY>(*open));
+    open_.remove(key);
     return result;
 }
 

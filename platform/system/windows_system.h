@@ -2,15 +2,13 @@
 
 #ifdef _WIN32
 
-#include <map>
-
+#include "platform/system/handle_table.h"
 #include "platform/system/system_services.h"
 
 namespace forms {
 
 // The registry functions of advapi32. The handles given out are numbers of
-// this object's own, each standing for an open HKEY, so that they stay 32
-// bits wide whatever the width of a pointer.
+// this object's own, each standing for an open HKEY.
 class WindowsRegistry : public Registry {
 public:
     WindowsRegistry() = default;
@@ -25,8 +23,7 @@ public:
     std::int32_t closeKey(Key key) override;
 
 private:
-    std::map<Key, void*> open_;  // handle -> HKEY
-    Key next_ = 0x100;
+    HandleTable<void*> open_;  // handle -> HKEY
 };
 
 // Programs, files and the registry of Windows.
