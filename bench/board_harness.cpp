@@ -21,8 +21,7 @@
 #include "bench/board_watch.h"
 #include "bench/player.h"
 #include "platform/application.h"
-#include "platform/qt/qt_backend.h"
-#include "platform/system/native_system.h"
+#include "startup/qt_program.h"
 #include "startup/windows.h"
 
 namespace {
@@ -47,12 +46,8 @@ int main(int argc, char* argv[]) {
     const std::string ticksFile = argc == 4 ? argv[3] : "";
 
     QApplication qtApp(argc, argv);
-    forms::qt::QtBackend backend;
-    const auto system = forms::makeNativeSystem();
-    forms::Application app(backend, *system, klonkatron::kProgramTitle);
-    backend.attach(app);
-    klonkatron::registerWindows(app);
-    app.show(klonkatron::kStartupWindow);
+    klonkatron::QtProgram program;
+    forms::Application& app = program.app();
 
     bench::Player player(app);
     std::unique_ptr<bench::BoardWatch> watch;
@@ -77,5 +72,5 @@ int main(int argc, char* argv[]) {
         watch->write(out);
         app.end();
     });
-    return backend.run();
+    return program.run();
 }

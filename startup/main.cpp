@@ -3,11 +3,8 @@
 #include <QApplication>
 
 #include "art/resources.h"
-#include "platform/application.h"
 #include "platform/qt/font_preparation.h"
-#include "platform/qt/qt_backend.h"
-#include "platform/system/native_system.h"
-#include "startup/windows.h"
+#include "startup/qt_program.h"
 
 int main(int argc, char* argv[]) {
     // The fonts are found while Qt starts and the splash is built.
@@ -18,11 +15,6 @@ int main(int argc, char* argv[]) {
     // Desktop shells find the program's name and icon through its entry.
     QGuiApplication::setDesktopFileName(QStringLiteral(KLONKATRON_APP_ID));
     QApplication::setWindowIcon(klonkatron::art::programIcon());
-    forms::qt::QtBackend backend;
-    const auto system = forms::makeNativeSystem();
-    forms::Application app(backend, *system, klonkatron::kProgramTitle);
-    backend.attach(app);
-    klonkatron::registerWindows(app);
-    app.show(klonkatron::kStartupWindow);
-    return backend.run();
+    klonkatron::QtProgram program;
+    return program.run();
 }
