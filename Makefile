@@ -10,7 +10,7 @@ BUILD_DIR := build/$(PRESET)
         configure format tidy clean screenshots art bench
 
 run: build
-	$(BUILD_DIR)/startup/klonkatron
+	$(BUILD_DIR)/program/klonkatron
 
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure
@@ -22,8 +22,8 @@ test: build
 test-sanitize: deps
 	cmake --preset sanitize
 	cmake --build build/sanitize
-	ASAN_OPTIONS=detect_leaks=1 ctest --test-dir build/sanitize --output-on-failure -E '^(ui|e2e|packaging)\.'
-	ASAN_OPTIONS=detect_leaks=0 ctest --test-dir build/sanitize --output-on-failure -R '^(ui|e2e)\.'
+	ASAN_OPTIONS=detect_leaks=1 ctest --test-dir build/sanitize --output-on-failure -E '^(qt|e2e|packaging)\.'
+	ASAN_OPTIONS=detect_leaks=0 ctest --test-dir build/sanitize --output-on-failure -R '^(qt|e2e)\.'
 
 # The fuzz targets, built by clang with the address and undefined-behaviour
 # sanitizers, for FUZZ_SECONDS in all (60 unless given), shared evenly.
@@ -36,7 +36,7 @@ fuzz: deps
 # unless given): it must stay alive and responding, and its resident memory
 # may grow by less than 2 MiB from minute 1 to the end.
 soak: build
-	tests/soak/soak.sh $(BUILD_DIR)/startup/klonkatron
+	tests/soak/soak.sh $(BUILD_DIR)/program/klonkatron
 
 # The Windows build, cross-compiled with MinGW-w64 (everything but the Qt
 # program), its tests run under Wine in a prefix of the build folder's own.

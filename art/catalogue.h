@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "platform/picture.h"
+#include "forms/picture.h"
 
 // Every picture of the game: the name of its image among the program's
 // resources and its size in pixels. Windows and controls load their own

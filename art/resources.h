@@ -3,7 +3,7 @@
 #include <QIcon>
 #include <QString>
 
-#include "platform/picture.h"
+#include "forms/picture.h"
 
 // The pictures compiled into the program as Qt resources.
 namespace klonkatron::art {

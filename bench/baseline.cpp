@@ -9,8 +9,8 @@
 #include <array>
 #include <cstdio>
 
-#include "platform/geometry.h"
-#include "windows/form1_design.h"
+#include "designs/form1_design.h"
+#include "forms/geometry.h"
 
 int main(int argc, char* argv[]) {
     QApplication qtApp(argc, argv);

@@ -20,9 +20,9 @@
 
 #include "bench/board_watch.h"
 #include "bench/player.h"
-#include "platform/application.h"
-#include "startup/qt_program.h"
-#include "startup/windows.h"
+#include "forms/application.h"
+#include "program/game_windows.h"
+#include "program/qt_program.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <ostream>
 #include <vector>
 
+#include "forms/application.h"
 #include "game/form1.h"
-#include "platform/application.h"
 
 namespace bench {
 

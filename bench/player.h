@@ -3,8 +3,8 @@
 #include <functional>
 #include <string_view>
 
+#include "forms/application.h"
 #include "game/form1.h"
-#include "platform/application.h"
 
 namespace bench {
 

@@ -21,7 +21,7 @@ else
 fi
 per_tick_window=$((fidelity_seconds < 60 ? fidelity_seconds : 60))
 
-game=$build/startup/klonkatron
+game=$build/program/klonkatron
 board=$build/bench/klonkatron_bench_board
 baseline=$build/bench/bench_baseline
 probe=$build/bench/first_paint_probe

@@ -6,10 +6,10 @@
 
 #include <chrono>
 
+#include "backends/headless/runtime.h"
 #include "bench/player.h"
-#include "platform/headless/runtime.h"
-#include "platform/system/unavailable_system.h"
-#include "startup/windows.h"
+#include "forms/system/unavailable_system.h"
+#include "program/game_windows.h"
 
 namespace {
 

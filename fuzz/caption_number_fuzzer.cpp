@@ -10,9 +10,9 @@
 #include <string>
 #include <string_view>
 
+#include "forms/caption_number.h"
+#include "forms/runtime_error.h"
 #include "fuzz/require.h"
-#include "platform/caption_number.h"
-#include "platform/runtime_error.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/runtime_error.h"
-#include "platform/system/memory_registry.h"
-#include "platform/system/posix_system.h"
+#include "forms/runtime_error.h"
+#include "forms/system/memory_registry.h"
+#include "forms/system/posix_system.h"
 
 namespace klonkatron::fuzz {
 

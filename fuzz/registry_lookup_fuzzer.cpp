@@ -5,12 +5,12 @@
 // read, or the one message.
 #include <string>
 
+#include "backends/headless/runtime.h"
 #include "fuzz/fuzz_system.h"
 #include "fuzz/registry_input.h"
 #include "fuzz/require.h"
-#include "platform/headless/runtime.h"
-#include "startup/frm_about.h"
-#include "startup/windows.h"
+#include "program/game_windows.h"
+#include "side_windows/frm_about.h"
 
 namespace klonkatron::fuzz {
 namespace {

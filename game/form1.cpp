@@ -1,6 +1,6 @@
 #include "game/form1.h"
 
-#include "windows/form1_design.h"
+#include "designs/form1_design.h"
 
 namespace klonkatron {
 

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "platform/application.h"
-#include "platform/form.h"
+#include "forms/application.h"
+#include "forms/form.h"
 
 namespace klonkatron {
 

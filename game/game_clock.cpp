@@ -2,9 +2,9 @@
 // time, and the Exit button that sets the score against the seconds.
 #include <string>
 
+#include "designs/program.h"
+#include "forms/caption_number.h"
 #include "game/form1.h"
-#include "platform/caption_number.h"
-#include "windows/program.h"
 
 namespace klonkatron {
 

@@ -1,8 +1,8 @@
 // Game control: the board's load, starting, pausing and resuming with
 // Command3, stopping play for the About window, and the hidden counter of
 // clicks on the face.
+#include "designs/form1_design.h"
 #include "game/form1.h"
-#include "windows/form1_design.h"
 
 namespace klonkatron {
 

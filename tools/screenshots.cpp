@@ -6,11 +6,11 @@
 #include <QImage>
 #include <QTextStream>
 
-#include "platform/application.h"
-#include "platform/qt/form_window.h"
-#include "platform/qt/qt_backend.h"
-#include "platform/system/unavailable_system.h"
-#include "startup/windows.h"
+#include "backends/qt/form_window.h"
+#include "backends/qt/qt_backend.h"
+#include "forms/application.h"
+#include "forms/system/unavailable_system.h"
+#include "program/game_windows.h"
 
 namespace {
 

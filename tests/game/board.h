@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "backends/headless/runtime.h"
+#include "designs/form1_design.h"
+#include "forms/system/unavailable_system.h"
 #include "game/form1.h"
-#include "platform/headless/runtime.h"
-#include "platform/system/unavailable_system.h"
-#include "startup/windows.h"
-#include "windows/form1_design.h"
+#include "program/game_windows.h"
 
 namespace klonkatron::testing {
 

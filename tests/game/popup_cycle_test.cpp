@@ -6,7 +6,7 @@
 #include <map>
 #include <set>
 
-#include "platform/random.h"
+#include "forms/random.h"
 #include "tests/game/board.h"
 
 namespace klonkatron::testing {

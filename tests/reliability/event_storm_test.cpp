@@ -10,9 +10,9 @@
 #include <random>
 #include <string>
 
-#include "platform/headless/runtime.h"
-#include "platform/system/unavailable_system.h"
-#include "startup/windows.h"
+#include "backends/headless/runtime.h"
+#include "forms/system/unavailable_system.h"
+#include "program/game_windows.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The shared table of registry cases on Windows: once on advapi32 itself,
 // called straight, and once on the program's layer over it. The fixtures
 // are written with the real RegCreateKeyExA and RegSetValueExA.
-#include "platform/system/windows_system.h"
-#include "tests/core/registry_cases.h"
+#include "forms/system/windows_system.h"
+#include "tests/forms/registry_cases.h"
 #include "tests/windows/windows_support.h"
 
 namespace klonkatron::testing::registry_cases {

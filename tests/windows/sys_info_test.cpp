@@ -3,9 +3,9 @@
 // with none found the one message shows.
 #include <gtest/gtest.h>
 
-#include "platform/headless/runtime.h"
-#include "platform/system/windows_system.h"
-#include "startup/windows.h"
+#include "backends/headless/runtime.h"
+#include "forms/system/windows_system.h"
+#include "program/game_windows.h"
 #include "tests/windows/windows_support.h"
 
 namespace klonkatron::testing {

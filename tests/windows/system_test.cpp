@@ -2,8 +2,8 @@
 // the window style asked for, and find-file finds normal files only.
 #include <gtest/gtest.h>
 
-#include "platform/runtime_error.h"
-#include "platform/system/windows_system.h"
+#include "forms/runtime_error.h"
+#include "forms/system/windows_system.h"
 #include "tests/run_time_error.h"
 #include "tests/windows/windows_support.h"
 

@@ -1,0 +1,58 @@
+#include "backends/headless/headless_backend.h"
+
+#include "forms/form.h"
+
+namespace forms::headless {
+namespace {
+
+std::string describe(const MessageBoxRequest& r) {
+    return "\"" + r.text + "\" titled \"" + r.title + "\" (buttons " +
+           std::to_string(static_cast<int>(r.buttons)) + ", icon " +
+           std::to_string(static_cast<int>(r.icon)) + ")";
+}
+
+}  // namespace
+
+class HeadlessBackend::View : public FormView {
+public:
+    explicit View(WindowLog& log) : log_(log) { log_.open = true; }
+    ~View() override { log_.open = false; }
+    View(const View&) = delete;
+    View& operator=(const View&) = delete;
+
+    void repaint(const Rect&) override { ++log_.repaints; }
+    void widgetChanged(Control&) override { ++log_.widgetChanges; }
+    void pointerChanged() override { ++log_.pointerChanges; }
+
+private:
+    WindowLog& log_;
+};
+
+HeadlessBackend::HeadlessBackend(DateTime start) : start_(start) {}
+
+std::unique_ptr<FormView> HeadlessBackend::showForm(Form& form) {
+    ++windowsShown_;
+    return std::make_unique<View>(windows_[form.name()]);
+}
+
+void HeadlessBackend::expectMessageBox(MessageBoxRequest request, MsgResult answer,
+                                       std::function<void()> whileOpen) {
+    expected_.push_back({std::move(request), answer, std::move(whileOpen)});
+}
+
+MsgResult HeadlessBackend::showMessageBox(const MessageBoxRequest& request) {
+    shown_.push_back(request);
+    if (expected_.empty() && responder_) return responder_(request);
+    if (expected_.empty())
+        throw UnexpectedMessageBox("unexpected message box " + describe(request));
+    Expectation next = std::move(expected_.front());
+    expected_.pop_front();
+    if (!(next.request == request)) {
+        throw UnexpectedMessageBox("message box " + describe(request) + ", expected " +
+                                   describe(next.request));
+    }
+    if (next.whileOpen) next.whileOpen();
+    return next.answer;
+}
+
+}  // namespace forms::headless

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "forms/backend.h"
+#include "forms/form_view.h"
+
+namespace forms::headless {
+
+// A message box came that the test did not expect, or not as expected.
+class UnexpectedMessageBox : public std::logic_error {
+public:
+    using std::logic_error::logic_error;
+};
+
+// The backend of tests and simulations: a virtual clock, scripted message
+// boxes, and windows that only count what would have been painted.
+class HeadlessBackend : public Backend {
+public:
+    // What a shown window saw, for tests of what gets repainted.
+    struct WindowLog {
+        int repaints = 0;
+        int widgetChanges = 0;
+        int pointerChanges = 0;
+        bool open = false;
+    };
+
+    explicit HeadlessBackend(DateTime start = {2026, 12, 7, 9, 5, 0, 0});
+
+    std::unique_ptr<FormView> showForm(Form& form) override;
+    MsgResult showMessageBox(const MessageBoxRequest& request) override;
+    std::int64_t monotonicMicros() override { return now_; }
+    DateTime localNow() override { return start_.plusMilliseconds(now_ / 1000); }
+    Locale locale() override { return locale_; }
+    void programEnded() override { programEnded_ = true; }
+
+    // The virtual clock. Only the runtime driver moves it.
+    void setNow(std::int64_t micros) { now_ = micros; }
+    void setLocale(Locale locale) { locale_ = std::move(locale); }
+
+    // Scripts the next message box: the request it must show and the answer
+    // to give. `whileOpen` runs while the box is open (for instance to let
+    // time pass under it).
+    void expectMessageBox(MessageBoxRequest request, MsgResult answer,
+                          std::function<void()> whileOpen = {});
+    // Answers every box that no expectation is queued for, instead of
+    // failing: for simulations that let a random player meet any box.
+    void answerUnscripted(std::function<MsgResult(const MessageBoxRequest&)> responder) {
+        responder_ = std::move(responder);
+    }
+    [[nodiscard]] const std::vector<MessageBoxRequest>& shownMessageBoxes() const { return shown_; }
+    [[nodiscard]] size_t pendingExpectations() const { return expected_.size(); }
+
+    [[nodiscard]] bool programHasEnded() const { return programEnded_; }
+    // The log of a window by form name; windows shown again share a log.
+    [[nodiscard]] const WindowLog& window(const std::string& formName) {
+        return windows_[formName];
+    }
+    [[nodiscard]] int windowsShown() const { return windowsShown_; }
+
+private:
+    struct Expectation {
+        MessageBoxRequest request;
+        MsgResult answer;
+        std::function<void()> whileOpen;
+    };
+    class View;
+
+    DateTime start_;
+    std::int64_t now_ = 0;
+    Locale locale_;
+    std::deque<Expectation> expected_;
+    std::function<MsgResult(const MessageBoxRequest&)> responder_;
+    std::vector<MessageBoxRequest> shown_;
+    std::map<std::string, WindowLog> windows_;
+    int windowsShown_ = 0;
+    bool programEnded_ = false;
+};
+
+}  // namespace forms::headless

@@ -1,0 +1,91 @@
+#include "backends/headless/runtime.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace forms::headless {
+namespace {
+
+// The middle of the twip: the core floors pixels times 15, and the exact
+// quotient would land one twip short for some points (245 / 15 * 15 < 245).
+double pixels(int twips) { return (static_cast<double>(twips) + 0.5) / kTwipsPerPixel; }
+
+}  // namespace
+
+Runtime::Runtime(SystemServices& system, DateTime start, std::string title)
+    : backend_(start), app_(backend_, system, std::move(title)) {}
+
+Form& Runtime::form(std::string_view name) {
+    Form* form = app_.find(name);
+    if (form == nullptr) throw std::logic_error("window not loaded: " + std::string(name));
+    return *form;
+}
+
+void Runtime::advance(std::int64_t milliseconds) {
+    const std::int64_t target = now_ + milliseconds * 1000;
+    while (!app_.ended()) {
+        const auto due = app_.scheduler().nextDue();
+        if (!due || *due > target) break;
+        now_ = std::max(now_, *due);
+        backend_.setNow(now_);
+        app_.runDueTimers();
+    }
+    // A handler may have moved the clock further (time that passed under a
+    // message box); it never goes back.
+    now_ = std::max(now_, target);
+    backend_.setNow(now_);
+}
+
+void Runtime::press(std::string_view name, Point p, int button, int shift) {
+    app_.mousePress(form(name), pixels(p.x), pixels(p.y), button, shift);
+}
+
+void Runtime::release(std::string_view name, Point p, int button, int shift) {
+    if (Form* f = app_.find(name)) app_.mouseRelease(*f, pixels(p.x), pixels(p.y), button, shift);
+}
+
+void Runtime::move(std::string_view name, Point p, int buttons) {
+    app_.mouseMove(form(name), pixels(p.x), pixels(p.y), buttons, NoShift);
+}
+
+void Runtime::click(std::string_view name, Point p, int button) {
+    press(name, p, button);
+    release(name, p, button);
+}
+
+void Runtime::clickAt(std::string_view name, std::string_view control) {
+    click(name, form(name).control(control).bounds().centre());
+}
+
+void Runtime::clickButton(std::string_view name, std::string_view button) {
+    app_.buttonClick(form(name).get<CommandButton>(button));
+}
+
+void Runtime::moveOverButton(std::string_view name, std::string_view button) {
+    app_.widgetMouseMove(form(name).get<CommandButton>(button), MouseEvent{0, NoShift, 0, 0});
+}
+
+void Runtime::pressKey(std::string_view name, KeyEvent key) {
+    Form& f = form(name);
+    if (app_.keyPress(f, key) || !f.isLoaded()) return;
+    auto* text = dynamic_cast<TextBox*>(f.focused());
+    if (text == nullptr || text->locked()) return;
+    std::string edited = text->text();
+    if (key.keyCode == 8) {
+        if (!edited.empty()) edited.pop_back();
+    } else if (key.keyCode == kKeyEnter) {
+        if (text->multiLine()) edited += "\r\n";
+    } else if (key.character >= 32 && key.character < 127) {
+        edited.push_back(static_cast<char>(key.character));
+    }
+    text->userEdited(std::move(edited));
+}
+
+void Runtime::typeText(std::string_view name, std::string_view text) {
+    for (const char c : text) {
+        const int upper = (c >= 'a' && c <= 'z') ? c - 'a' + 'A' : c;
+        pressKey(name, KeyEvent{upper, static_cast<char32_t>(c), NoShift});
+    }
+}
+
+}  // namespace forms::headless

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "backends/headless/headless_backend.h"
+#include "forms/application.h"
+#include "forms/system/system_services.h"
+
+namespace forms::headless {
+
+// A whole program on the headless backend, with synthetic input and a clock
+// that moves only when told.
+class Runtime {
+public:
+    explicit Runtime(SystemServices& system, DateTime start = {2026, 12, 7, 9, 5, 0, 0},
+                     std::string title = "Klonkatron Game");
+
+    [[nodiscard]] Application& app() { return app_; }
+    [[nodiscard]] HeadlessBackend& backend() { return backend_; }
+    [[nodiscard]] Form& form(std::string_view name);
+
+    // Moves the clock on, delivering every timer tick due on the way, each
+    // at its exact moment and in order.
+    void advance(std::int64_t milliseconds);
+    [[nodiscard]] std::int64_t elapsedMilliseconds() const { return now_ / 1000; }
+
+    // Mouse input at a point of a window, in twips.
+    void press(std::string_view form, Point twips, int button = LeftButton, int shift = NoShift);
+    void release(std::string_view form, Point twips, int button = LeftButton, int shift = NoShift);
+    void move(std::string_view form, Point twips, int buttons = 0);
+    void click(std::string_view form, Point twips, int button = LeftButton);
+    // A click at the centre of a control's rectangle: it reaches whatever
+    // lies in front there, as a real click would.
+    void clickAt(std::string_view form, std::string_view control);
+    // A click on a button widget (buttons are always in front).
+    void clickButton(std::string_view form, std::string_view button);
+    void moveOverButton(std::string_view form, std::string_view button);
+    // A key press. Keys the runtime does not take go to the focused text
+    // box, which edits its text as a real one would.
+    void pressKey(std::string_view form, KeyEvent key);
+    void typeText(std::string_view form, std::string_view text);
+
+private:
+    HeadlessBackend backend_;
+    Application app_;
+    std::int64_t now_ = 0;
+};
+
+}  // namespace forms::headless

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QFont>
+#include <QPixmap>
+#include <QRect>
+
+#include "forms/font.h"
+#include "forms/form.h"
+#include "forms/geometry.h"
+#include "forms/picture.h"
+
+class QPainter;
+
+namespace forms::qt {
+
+// Pixels of a twips rectangle, rounded outward.
+QRect pixelRect(const Rect& twips);
+// The decoded image of a picture, from the program's resources; decoded once
+// per image and shared.
+const QPixmap& pixmapOf(const Picture& picture);
+// A font as the windows name it, its points taken at 96 dpi.
+QFont qfontOf(const Font& font);
+// Paints a window's background and its drawn controls, back to front, where
+// they meet `dirty` (pixels). Pictures scale nearest-neighbour.
+void paintForm(QPainter& painter, const Form& form, const QRect& dirty);
+
+}  // namespace forms::qt

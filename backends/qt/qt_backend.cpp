@@ -1,0 +1,161 @@
+#include "backends/qt/qt_backend.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QFont>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <utility>
+
+#include "backends/qt/form_window.h"
+#include "forms/application.h"
+
+namespace forms::qt {
+namespace {
+
+QMessageBox::Icon iconOf(MsgIcon icon) {
+    switch (icon) {
+        case MsgIcon::Information:
+            return QMessageBox::Information;
+        case MsgIcon::Exclamation:
+            return QMessageBox::Warning;
+        case MsgIcon::Critical:
+            return QMessageBox::Critical;
+        case MsgIcon::Question:
+            return QMessageBox::Question;
+        case MsgIcon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+QtBackend::QtBackend()
+    : alarm_([this] {
+          // One re-arm after the whole batch, not one per tick delivered.
+          delivering_ = true;
+          app_->runDueTimers();
+          delivering_ = false;
+          rearm();
+      }) {
+    // When the program ends is the runtime's decision: Qt's own rule does not
+    // count tool windows.
+    QApplication::setQuitOnLastWindowClosed(false);
+    // The windows name Arial and the classic dialog font; both resolve to
+    // the metric-compatible Liberation Sans.
+    QFont::insertSubstitution("Arial", "Liberation Sans");
+    QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
+}
+
+QtBackend::~QtBackend() = default;
+
+void QtBackend::attach(Application& app) { app_ = &app; }
+
+int QtBackend::run() {
+    if (ended_) return 0;
+    QApplication::exec();
+    return 0;
+}
+
+std::unique_ptr<FormView> QtBackend::showForm(Form& form) { return makeFormView(*this, form); }
+
+MsgResult QtBackend::showMessageBox(const MessageBoxRequest& request) {
+    QMessageBox box(iconOf(request.icon), QString::fromStdString(request.title),
+                    QString::fromStdString(request.text));
+    box.setWindowModality(Qt::ApplicationModal);
+    QAbstractButton* yes = nullptr;
+    QAbstractButton* cancel = nullptr;
+    switch (request.buttons) {
+        case MsgButtons::Ok:
+            box.setStandardButtons(QMessageBox::Ok);
+            break;
+        case MsgButtons::OkCancel:
+            box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+            cancel = box.button(QMessageBox::Cancel);
+            break;
+        case MsgButtons::YesNo:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            yes = box.button(QMessageBox::Yes);
+            break;
+    }
+    // The alarm goes on under the box: timers keep running, also when a
+    // tick's handler opened it.
+    const bool delivering = std::exchange(delivering_, false);
+    rearm();
+    box.exec();
+    delivering_ = delivering;
+    QAbstractButton* answer = box.clickedButton();
+    switch (request.buttons) {
+        case MsgButtons::Ok:
+            return MsgResult::Ok;
+        case MsgButtons::OkCancel:
+            return answer == cancel || answer == nullptr ? MsgResult::Cancel : MsgResult::Ok;
+        case MsgButtons::YesNo:
+            return answer == yes ? MsgResult::Yes : MsgResult::No;
+    }
+    return MsgResult::Ok;
+}
+
+std::int64_t QtBackend::monotonicMicros() { return alarm_.now(); }
+
+DateTime QtBackend::localNow() {
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDate d = now.date();
+    const QTime t = now.time();
+    return {d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second(), t.msec()};
+}
+
+Locale QtBackend::locale() {
+    const QLocale system = QLocale::system();
+    Locale locale;
+    // A name the system lacks stays English.
+    const auto take = [](std::string& name, const QString& systemName) {
+        if (!systemName.isEmpty()) name = systemName.toStdString();
+    };
+    for (int day = 0; day < 7; ++day) {
+        const int qtDay = day == 0 ? 7 : day;  // Qt counts Monday 1 to Sunday 7
+        take(locale.dayNames[day], system.dayName(qtDay, QLocale::LongFormat));
+        take(locale.shortDayNames[day], system.dayName(qtDay, QLocale::ShortFormat));
+    }
+    for (int month = 0; month < 12; ++month) {
+        take(locale.monthNames[month], system.monthName(month + 1, QLocale::LongFormat));
+        take(locale.shortMonthNames[month], system.monthName(month + 1, QLocale::ShortFormat));
+    }
+    // The time separator is what stands between hours and minutes in the
+    // system's short time format; a format without one keeps the colon.
+    const QString format = system.timeFormat(QLocale::ShortFormat);
+    const qsizetype hour = format.indexOf(QLatin1Char('h'), 0, Qt::CaseInsensitive);
+    if (hour >= 0) {
+        qsizetype after = hour;
+        while (after < format.size() && format[after].toLower() == QLatin1Char('h')) ++after;
+        if (after < format.size() && !format[after].isLetter()) {
+            locale.timeSeparator = QString(format[after]).toStdString();
+        }
+    }
+    return locale;
+}
+
+void QtBackend::timersChanged() {
+    if (!delivering_) rearm();
+}
+
+void QtBackend::rearm() {
+    if (ended_ || app_ == nullptr) return;
+    const auto due = app_->scheduler().nextWake();
+    if (due) {
+        alarm_.ringAt(*due);
+    } else {
+        alarm_.cancel();
+    }
+}
+
+void QtBackend::programEnded() {
+    ended_ = true;
+    alarm_.cancel();
+    QCoreApplication::exit(0);
+}
+
+}  // namespace forms::qt

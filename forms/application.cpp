@@ -1,0 +1,197 @@
+#include "forms/application.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace forms {
+namespace {
+
+// Thrown by end() to stop the handler that called it; only dispatch sees it.
+struct EndRequest {};
+
+}  // namespace
+
+Application::Application(Backend& backend, SystemServices& system, std::string title)
+    : backend_(backend),
+      system_(system),
+      title_(std::move(title)),
+      scheduler_([&backend] { return backend.monotonicMicros(); },
+                 [&backend] { backend.timersChanged(); }) {}
+
+Application::~Application() {
+    ended_ = true;
+    for (auto& form : loaded_) release(*form);
+}
+
+// --- Windows -------------------------------------------------------------
+
+void Application::registerForm(std::string name, FormFactory factory) {
+    factories_[std::move(name)] = std::move(factory);
+}
+
+std::vector<std::string> Application::formNames() const {
+    std::vector<std::string> names;
+    names.reserve(factories_.size());
+    for (const auto& entry : factories_) names.push_back(entry.first);
+    return names;
+}
+
+Form* Application::find(std::string_view name) const {
+    for (const auto& form : loaded_) {
+        if (form->name() == name) return form.get();
+    }
+    return nullptr;
+}
+
+Form& Application::load(std::string_view name) {
+    if (Form* form = find(name)) return *form;
+    const auto factory = factories_.find(name);
+    if (factory == factories_.end()) throw RuntimeError(RuntimeError::ObjectRequired);
+    loaded_.push_back(factory->second(*this));
+    Form& form = *loaded_.back();
+    form.loaded_ = true;
+    for (const auto& control : form.controls()) {
+        if (auto* timer = dynamic_cast<Timer*>(control.get()); timer && timer->counting()) {
+            scheduler_.start(*timer);
+        }
+    }
+    dispatch(form, form.onLoad);
+    return form;
+}
+
+Form& Application::show(std::string_view name) {
+    // Keeps the form object alive should its load handler unload it.
+    HandlerScope scope(*this);
+    Form& form = load(name);
+    if (ended_ || !form.isLoaded()) return form;
+    if (form.view_) {
+        form.view_->raise();
+    } else {
+        form.focused_ = form.firstInTabOrder();
+        form.view_ = backend_.showForm(form);
+    }
+    return form;
+}
+
+void Application::release(Form& form) {
+    form.loaded_ = false;
+    form.capture_ = {};
+    for (const auto& control : form.controls()) {
+        if (auto* timer = dynamic_cast<Timer*>(control.get())) scheduler_.stop(*timer);
+    }
+    form.view_.reset();
+}
+
+void Application::unload(Form& form) {
+    const auto it = std::find_if(loaded_.begin(), loaded_.end(),
+                                 [&form](const auto& loaded) { return loaded.get() == &form; });
+    if (it == loaded_.end()) return;
+    release(form);
+    unloaded_.push_back(std::move(*it));
+    loaded_.erase(it);
+    lastFormMayBeGone_ = true;
+    if (depth_ == 0) settle();
+}
+
+void Application::closeRequested(Form& form) {
+    if (ended_ || !form.isLoaded()) return;
+    if (!mainForm_.empty() && form.name() == mainForm_) {
+        // Other windows would reach a main window that is gone.
+        closeAll();
+        if (depth_ == 0) unloaded_.clear();
+        return;
+    }
+    HandlerScope scope(*this);
+    unload(form);
+}
+
+void Application::settle() {
+    unloaded_.clear();
+    if (lastFormMayBeGone_ && loaded_.empty() && !ended_) {
+        ended_ = true;
+        backend_.programEnded();
+    }
+    lastFormMayBeGone_ = false;
+}
+
+// --- Dispatch ------------------------------------------------------------
+
+void Application::dispatch(Form& form, const Handler& handler) {
+    if (ended_ || !form.isLoaded() || !handler) return;
+    HandlerScope scope(*this);
+    try {
+        handler();
+    } catch (const RuntimeError& error) {
+        lastError_ = error;
+        ++errorCount_;
+    } catch (const EndRequest&) {
+        // The handler called end(): it stops here, and so does the program.
+    }
+}
+
+void Application::dispatch(Form& form, const MouseHandler& handler, const MouseEvent& event) {
+    if (!handler) return;
+    dispatch(form, [&handler, &event] { handler(event); });
+}
+
+void Application::timerChanged(Timer& timer) {
+    if (ended_) return;
+    if (timer.counting()) {
+        scheduler_.start(timer);
+    } else {
+        scheduler_.stop(timer);
+    }
+}
+
+void Application::fireTimer(Timer& timer) {
+    // A tick that falls due while the timer's own handler still runs (inside
+    // a message box) is skipped.
+    if (timer.inHandler_ || !timer.onTimer) return;
+    timer.inHandler_ = true;
+    dispatch(timer.form(), timer.onTimer);
+    timer.inHandler_ = false;
+}
+
+void Application::runDueTimers() {
+    if (ended_) return;
+    HandlerScope scope(*this);  // keeps every window object alive for the batch
+    scheduler_.runDue([this](Timer& timer) { fireTimer(timer); });
+}
+
+// --- Services ------------------------------------------------------------
+
+MsgResult Application::msgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
+                              const std::string& title) {
+    const MsgResult answer =
+        backend_.showMessageBox({text, title.empty() ? title_ : title, buttons, icon});
+    // The program may have ended while the box was open (a timer's handler
+    // called end()); the handler that opened it stops too.
+    if (ended_ && depth_ > 0) throw EndRequest{};
+    return answer;
+}
+
+void Application::closeAll() {
+    if (ended_) return;
+    ended_ = true;
+    for (auto& form : loaded_) release(*form);
+    unloaded_.insert(unloaded_.end(), std::make_move_iterator(loaded_.begin()),
+                     std::make_move_iterator(loaded_.end()));
+    loaded_.clear();
+    backend_.programEnded();
+}
+
+void Application::end() {
+    closeAll();
+    if (depth_ > 0) throw EndRequest{};
+    unloaded_.clear();
+}
+
+float Application::secondsSinceMidnight() const {
+    return static_cast<float>(backend_.localNow().secondsSinceMidnight());
+}
+
+std::string Application::format(const DateTime& when, std::string_view pattern) const {
+    return formatDateTime(when, pattern, backend_.locale());
+}
+
+}  // namespace forms

@@ -1,0 +1,152 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "forms/backend.h"
+#include "forms/date_time.h"
+#include "forms/events.h"
+#include "forms/form.h"
+#include "forms/message_box.h"
+#include "forms/random.h"
+#include "forms/runtime_error.h"
+#include "forms/scheduler.h"
+#include "forms/system/system_services.h"
+
+namespace forms {
+
+// The running program: its windows, its timers, the dispatch of every event
+// handler, and the services the logic calls.
+class Application {
+public:
+    using FormFactory = std::function<std::unique_ptr<Form>(Application&)>;
+
+    Application(Backend& backend, SystemServices& system, std::string title);
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    [[nodiscard]] const std::string& title() const { return title_; }
+    [[nodiscard]] Backend& backend() const { return backend_; }
+
+    // --- Windows -----------------------------------------------------------
+    void registerForm(std::string name, FormFactory factory);
+    // The names of every registered window, in alphabetical order.
+    [[nodiscard]] std::vector<std::string> formNames() const;
+    // The loaded form of that name, created (and its load handler run) if it
+    // is not loaded. An unknown name raises "object required".
+    Form& load(std::string_view name);
+    // Shows a form modeless, loading it first where needed, and returns at
+    // once; showing a shown form keeps that one window.
+    Form& show(std::string_view name);
+    // Closes a form, releases its controls and stops its timers. The object
+    // itself lives until the running handler has returned.
+    void unload(Form& form);
+    // The loaded form of that name, or nullptr.
+    [[nodiscard]] Form* find(std::string_view name) const;
+    [[nodiscard]] bool isLoaded(std::string_view name) const { return find(name) != nullptr; }
+
+    // --- Dispatch ----------------------------------------------------------
+    // Runs one event handler of a loaded form. A run-time error ends only
+    // that handler; after end() no handler runs.
+    void dispatch(Form& form, const Handler& handler);
+    void dispatch(Form& form, const MouseHandler& handler, const MouseEvent& event);
+    // Delivers the timer ticks that are due.
+    void runDueTimers();
+    [[nodiscard]] bool handlerRunning() const { return depth_ > 0; }
+    [[nodiscard]] const std::optional<RuntimeError>& lastError() const { return lastError_; }
+    [[nodiscard]] int errorCount() const { return errorCount_; }
+
+    // --- Input, as a backend reports it ------------------------------------
+    // Positions are in the window's client pixels (logical, at 96 dpi).
+    void mousePress(Form& form, double x, double y, int button, int shift);
+    void mouseRelease(Form& form, double x, double y, int button, int shift);
+    void mouseMove(Form& form, double x, double y, int buttons, int shift);
+    // The pointer moved over a widget control (a button).
+    void widgetMouseMove(Control& control, const MouseEvent& event);
+    // A button was pressed by the mouse or the keyboard.
+    void buttonClick(CommandButton& button);
+    // A key went down in a window. Returns true when the runtime used it
+    // (default and cancel buttons, access keys, a key preview that
+    // swallowed it); otherwise the focused widget may handle it.
+    bool keyPress(Form& form, const KeyEvent& key);
+    // The system asks to close a window (its close box, or the window
+    // manager's close). The main form's close ends the program instead.
+    void closeRequested(Form& form);
+    // The window that the program cannot go on without: closed by the
+    // system, it ends the program quietly, as end() does, running no handler.
+    void setMainForm(std::string name) { mainForm_ = std::move(name); }
+
+    // --- Services of the logic ---------------------------------------------
+    // Blocks until answered; without a title it shows the program's title.
+    MsgResult msgBox(const std::string& text, MsgButtons buttons = MsgButtons::Ok,
+                     MsgIcon icon = MsgIcon::None, const std::string& title = {});
+    // Ends the program at once: every window closes without running
+    // handlers, no further handler runs, and the handler that called it stops.
+    void end();
+    [[nodiscard]] bool ended() const { return ended_; }
+
+    void randomize(double seed) { random_.randomize(seed); }
+    float rnd() { return random_.next(); }
+    [[nodiscard]] Random& random() { return random_; }
+
+    // Seconds since midnight, in single precision with the fraction.
+    [[nodiscard]] float secondsSinceMidnight() const;
+    [[nodiscard]] DateTime now() const { return backend_.localNow(); }
+    [[nodiscard]] std::string format(const DateTime& when, std::string_view pattern) const;
+
+    double shell(const std::string& path, WindowStyle style) { return system_.shell(path, style); }
+    std::string findFile(const std::string& path, int attributes) {
+        return system_.findFile(path, attributes);
+    }
+    [[nodiscard]] Registry& registry() { return system_.registry(); }
+
+    [[nodiscard]] Scheduler& scheduler() { return scheduler_; }
+
+private:
+    friend class Form;
+
+    // Counts the handlers that are running, so that unloaded windows are
+    // released and the end of the program is decided only when none runs.
+    class HandlerScope {
+    public:
+        explicit HandlerScope(Application& app) : app_(app) { ++app_.depth_; }
+        ~HandlerScope() {
+            if (--app_.depth_ == 0) app_.settle();
+        }
+        HandlerScope(const HandlerScope&) = delete;
+        HandlerScope& operator=(const HandlerScope&) = delete;
+
+    private:
+        Application& app_;
+    };
+
+    void timerChanged(Timer& timer);
+    void fireTimer(Timer& timer);
+    void release(Form& form);
+    void settle();
+    // Closes every form without running handlers and tells the backend.
+    void closeAll();
+
+    Backend& backend_;
+    SystemServices& system_;
+    std::string title_;
+    Scheduler scheduler_;
+    Random random_;
+    std::map<std::string, FormFactory, std::less<>> factories_;
+    std::string mainForm_;
+    std::vector<std::unique_ptr<Form>> loaded_;    // in load order
+    std::vector<std::unique_ptr<Form>> unloaded_;  // released when no handler runs
+    int depth_ = 0;
+    bool ended_ = false;
+    bool lastFormMayBeGone_ = false;
+    std::optional<RuntimeError> lastError_;
+    int errorCount_ = 0;
+};
+
+}  // namespace forms

@@ -1,0 +1,131 @@
+#include "forms/form.h"
+
+#include <limits>
+
+#include "forms/application.h"
+
+namespace forms {
+namespace {
+
+template <class... Fs>
+struct Overloaded : Fs... {
+    using Fs::operator()...;
+};
+template <class... Fs>
+Overloaded(Fs...) -> Overloaded<Fs...>;
+
+int tabIndexOf(const Control& control) {
+    if (const auto* button = dynamic_cast<const CommandButton*>(&control))
+        return button->tabIndex();
+    if (const auto* text = dynamic_cast<const TextBox*>(&control)) return text->tabIndex();
+    return -1;
+}
+
+}  // namespace
+
+Form::Form(Application& app, const FormDesign& design)
+    : app_(app),
+      design_(design),
+      picture_(Picture::load(design.picture)),
+      icon_(Picture::load(design.icon)),
+      smallIcon_(Picture::load(design.smallIcon)),
+      mousePointer_(design.mousePointer),
+      mouseIcon_(Picture::load(design.mouseIcon)) {
+    controls_.reserve(design.controls.size());
+    for (const ControlDesign& control : design.controls) {
+        controls_.push_back(
+            std::visit(Overloaded{
+                           [this](const LabelDesign& d) -> std::unique_ptr<Control> {
+                               return std::make_unique<Label>(*this, d);
+                           },
+                           [this](const ImageDesign& d) -> std::unique_ptr<Control> {
+                               return std::make_unique<Image>(*this, d);
+                           },
+                           [this](const ButtonDesign& d) -> std::unique_ptr<Control> {
+                               return std::make_unique<CommandButton>(*this, d);
+                           },
+                           [this](const TextBoxDesign& d) -> std::unique_ptr<Control> {
+                               return std::make_unique<TextBox>(*this, d);
+                           },
+                           [this](const LineDesign& d) -> std::unique_ptr<Control> {
+                               return std::make_unique<Line>(*this, d);
+                           },
+                           [this](const TimerDesign& d) -> std::unique_ptr<Control> {
+                               return std::make_unique<Timer>(*this, d);
+                           },
+                       },
+                       control));
+    }
+}
+
+Form::~Form() = default;
+
+Control& Form::control(std::string_view name, int index) const {
+    for (const auto& control : controls_) {
+        if (control->name() == name && control->index() == index) return *control;
+    }
+    throw std::logic_error("no control named " + std::string(name) + " on " + design_.name);
+}
+
+Control* Form::controlAt(Point p) const {
+    if (!clientRect().contains(p)) return nullptr;
+    for (const auto& control : controls_) {
+        if (control->takesMouse() && control->visible() && control->bounds().contains(p)) {
+            return control.get();
+        }
+    }
+    return nullptr;
+}
+
+void Form::setMouseIcon(const Picture& picture) {
+    if (picture == mouseIcon_) return;
+    mouseIcon_ = picture;
+    if (view_) view_->pointerChanged();
+}
+
+Control* Form::firstInTabOrder() const {
+    Control* first = nullptr;
+    int lowest = std::numeric_limits<int>::max();
+    for (const auto& control : controls_) {
+        const int index = tabIndexOf(*control);
+        if (index >= 0 && control->visible() && index < lowest) {
+            lowest = index;
+            first = control.get();
+        }
+    }
+    return first;
+}
+
+CommandButton* Form::defaultButton() const {
+    for (const auto& control : controls_) {
+        if (auto* button = dynamic_cast<CommandButton*>(control.get());
+            button && button->isDefault()) {
+            return button;
+        }
+    }
+    return nullptr;
+}
+
+CommandButton* Form::cancelButton() const {
+    for (const auto& control : controls_) {
+        if (auto* button = dynamic_cast<CommandButton*>(control.get());
+            button && button->isCancel()) {
+            return button;
+        }
+    }
+    return nullptr;
+}
+
+void Form::controlChanged(Control& control, const Rect& before) {
+    if (!view_) return;
+    if (control.isWindowless()) {
+        view_->repaint(before);
+        if (!(before == control.bounds())) view_->repaint(control.bounds());
+    } else {
+        view_->widgetChanged(control);
+    }
+}
+
+void Form::timerChanged(Timer& timer) { app_.timerChanged(timer); }
+
+}  // namespace forms

@@ -1,0 +1,69 @@
+#pragma once
+
+// The game with its board open in a real Qt window, for the window tests.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+
+#include <cmath>
+
+#include "backends/qt/form_window.h"
+#include "backends/qt/qt_backend.h"
+#include "forms/application.h"
+#include "forms/system/unavailable_system.h"
+#include "program/game_windows.h"
+
+class BoardWindow : public ::testing::Test {
+public:
+    BoardWindow() {
+        backend.attach(app);
+        klonkatron::registerWindows(app);
+        app.show("Form1");
+        window = findWindow("Form1");
+    }
+    ~BoardWindow() override {
+        if (!app.ended()) app.end();
+        QApplication::processEvents();
+    }
+    BoardWindow(const BoardWindow&) = delete;
+    BoardWindow& operator=(const BoardWindow&) = delete;
+
+protected:
+    static forms::qt::FormWindow* findWindow(const char* name) {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            auto* w = qobject_cast<forms::qt::FormWindow*>(top);
+            if (w != nullptr && w->form() != nullptr && w->form()->name() == name) return w;
+        }
+        return nullptr;
+    }
+
+    // The window as painted, in device pixels.
+    QImage rendered() const {
+        return window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
+    qreal ratio() const { return window->devicePixelRatioF(); }
+    bool wholeRatio() const { return std::abs(ratio() - std::round(ratio())) < 1e-6; }
+    // The device pixel at the centre of a window pixel.
+    QRgb at(const QImage& image, QPoint p) const {
+        return image.pixel(static_cast<int>((p.x() + 0.5) * ratio()),
+                           static_cast<int>((p.y() + 0.5) * ratio()));
+    }
+    // A picture of the game as it is drawn at 1x.
+    static QImage art(const char* name) {
+        return QImage(QString(":/art/%1.png").arg(name)).convertToFormat(QImage::Format_ARGB32);
+    }
+    static QPoint pixelsOf(forms::Point twips) {
+        return {twips.x / forms::kTwipsPerPixel, twips.y / forms::kTwipsPerPixel};
+    }
+    forms::Control& control(const char* name) const { return window->form()->control(name); }
+    template <class T>
+    T& get(const char* name) const {
+        return window->form()->get<T>(name);
+    }
+
+    forms::qt::QtBackend backend;
+    forms::UnavailableSystem system;
+    forms::Application app{backend, system, klonkatron::kProgramTitle};
+    forms::qt::FormWindow* window = nullptr;
+};

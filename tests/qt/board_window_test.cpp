@@ -1,0 +1,129 @@
+// The board as a real Qt window: its size, what it paints where, and real
+// mouse input reaching the right control.
+#include <QPushButton>
+#include <QTest>
+
+#include "tests/qt/board_window.h"
+
+namespace {
+
+TEST_F(BoardWindow, HasTheDesignedClientArea) {
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->size(), QSize(328, 280));
+    EXPECT_EQ(window->windowTitle(), "Klonkatron - By Sven Klonk");
+    const QImage image = rendered();
+    const qreal ratio = window->devicePixelRatioF();
+    EXPECT_EQ(image.size(), QSize(qRound(328 * ratio), qRound(280 * ratio)));
+}
+
+// Run by ctest a second time with QT_SCALE_FACTOR=2.
+TEST_F(BoardWindow, DoublesItsPixelsAtTwiceTheScale) {
+    if (qEnvironmentVariable("QT_SCALE_FACTOR") != "2") GTEST_SKIP() << "runs at scale 2";
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->size(), QSize(328, 280));
+    const QImage image = rendered();
+    EXPECT_EQ(image.size(), QSize(656, 560));
+
+    // Pixel art is scaled nearest-neighbour: each source pixel becomes a
+    // two-by-two block of one colour.
+    const QImage banner = art("banner");
+    const QPoint at = pixelsOf(control("Image11").bounds().topLeft());
+    for (int y = 0; y < 20; ++y) {
+        for (int x = 0; x < 40; ++x) {
+            const QRgb want = banner.pixel(x, y);
+            ASSERT_EQ(image.pixel(2 * (at.x() + x), 2 * (at.y() + y)), want) << x << "," << y;
+            ASSERT_EQ(image.pixel(2 * (at.x() + x) + 1, 2 * (at.y() + y) + 1), want)
+                << x << "," << y;
+        }
+    }
+}
+
+TEST_F(BoardWindow, PaintsTheBannerAndTheHolesWhereDesigned) {
+    if (window->devicePixelRatioF() != 1.0) GTEST_SKIP() << "compares pixels at 1x";
+    const QImage image = rendered();
+
+    const QImage banner = art("banner");
+    const QPoint bannerAt = pixelsOf(control("Image11").bounds().topLeft());
+    EXPECT_EQ(bannerAt, QPoint(8, 0));
+    for (const QPoint p : {QPoint(0, 0), QPoint(100, 20), QPoint(272, 69)})
+        EXPECT_EQ(image.pixel(bannerAt + p), banner.pixel(p)) << p.x() << "," << p.y();
+
+    // The top and bottom rows of holes show whole through the transparent
+    // banner; "Welcome!" is written across the middle row in yellow.
+    const QImage hole = QImage(":/art/hole.png").convertToFormat(QImage::Format_ARGB32);
+    for (const char* name : {"Image1", "Image2", "Image3", "Image7", "Image8", "Image9"}) {
+        const QPoint at = pixelsOf(control(name).bounds().topLeft());
+        int opaque = 0;
+        for (int y = 0; y < hole.height(); ++y) {
+            for (int x = 0; x < hole.width(); ++x) {
+                const QRgb want = hole.pixel(x, y);
+                if (qAlpha(want) != 255) continue;
+                ++opaque;
+                ASSERT_EQ(image.pixel(at + QPoint(x, y)), want) << name << " " << x << "," << y;
+            }
+        }
+        EXPECT_GT(opaque, 0) << name;
+    }
+    const auto yellowIn = [&](const char* name) {
+        const forms::Rect r = control(name).bounds();
+        const QRect area(pixelsOf(r.topLeft()), QSize(r.width, r.height) / forms::kTwipsPerPixel);
+        int yellow = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                yellow += image.pixel(x, y) == qRgb(0xFF, 0xFF, 0x00) ? 1 : 0;
+        return yellow;
+    };
+    for (const char* name : {"Image4", "Image5", "Image6"}) EXPECT_GT(yellowIn(name), 20) << name;
+    for (const char* name : {"Image1", "Image2", "Image3", "Image7", "Image8", "Image9"})
+        EXPECT_EQ(yellowIn(name), 0) << name;
+}
+
+TEST_F(BoardWindow, ARealPressReachesTheFrontMostControl) {
+    int emblemClicks = 0;
+    int counterClicks = 0;
+    control("Image12").onClick = [&] { ++emblemClicks; };
+    control("Label5").onClick = [&] { ++counterClicks; };
+
+    // Label5 lies behind the emblem; over their overlap the emblem wins.
+    const QPoint overlap = pixelsOf({4400, 500});
+    QTest::mouseClick(window, Qt::LeftButton, {}, overlap);
+    EXPECT_EQ(emblemClicks, 1);
+    EXPECT_EQ(counterClicks, 0);
+
+    // Label5 alone sticks out below the emblem.
+    QTest::mouseClick(window, Qt::LeftButton, {}, pixelsOf({4800, 700}));
+    EXPECT_EQ(counterClicks, 1);
+
+    // The face counts its clicks into Label5.
+    auto& label5 = window->form()->get<forms::Label>("Label5");
+    QTest::mouseClick(window, Qt::LeftButton, {}, pixelsOf(control("mug").bounds().centre()));
+    EXPECT_EQ(label5.caption(), "1");
+}
+
+TEST_F(BoardWindow, StartingByTheButtonPopsUpAComputerInRealTime) {
+    auto* start = qobject_cast<QPushButton*>(window->widgetOf(control("Command3")));
+    ASSERT_NE(start, nullptr);
+    EXPECT_EQ(start->text(), "&Start New Game");
+    QTest::mouseClick(start, Qt::LeftButton);
+    EXPECT_EQ(start->text(), "&Pause");
+
+    auto* form = window->form();
+    const auto anyShown = [form] {
+        for (const char* name : {"upleft", "up", "upright", "leftt", "middle", "right", "downleft",
+                                 "down", "downright"})
+            if (form->control(name).visible()) return true;
+        return false;
+    };
+    // A busy machine must not let the computer vanish between two looks:
+    // hold the hiding back until one has shown.
+    auto& hide = form->get<forms::Timer>("Timer2");
+    hide.setEnabled(false);
+    EXPECT_FALSE(anyShown());
+    EXPECT_TRUE(QTest::qWaitFor(anyShown, 5'000));
+    hide.setInterval(200);
+    hide.setEnabled(true);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !anyShown(); }, 5'000));
+}
+
+}  // namespace
