@@ -15,6 +15,7 @@
 
 #include <algorithm>
 
+#include "backends/qt/normal_state_keeper.h"
 #include "backends/qt/painter.h"
 #include "backends/qt/pointer.h"
 #include "backends/qt/qt_backend.h"
@@ -354,6 +355,7 @@ bool FormWindow::handleKey(QKeyEvent* event) {
 std::unique_ptr<FormView> makeFormView(QtBackend& backend, Form& form) {
     auto* window = new FormWindow(backend, form);
     window->show();
+    keepNormalState(*window);
     if (Control* focus = form.focused()) {
         if (QWidget* widget = window->widgetOf(*focus)) widget->setFocus();
     }

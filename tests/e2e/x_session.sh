@@ -5,10 +5,10 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # Starts Xvfb on a free display, whatever else runs on the machine, or on
 # the display XVFB_DISPLAY names (":61"), and points DISPLAY at it; its
-# process is $xvfb.
+# process is $xvfb. Its screen is XVFB_SIZE ("1024x768" unless given).
 start_display() {
     if [ -n "${XVFB_DISPLAY:-}" ]; then
-        Xvfb "$XVFB_DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+        Xvfb "$XVFB_DISPLAY" -screen 0 ${XVFB_SIZE:-1024x768}x24 -nolisten tcp >/dev/null 2>&1 &
         xvfb=$!
         export DISPLAY=$XVFB_DISPLAY
         for _ in $(seq 100); do
@@ -18,7 +18,7 @@ start_display() {
         fail "Xvfb did not start on $XVFB_DISPLAY"
     fi
     exec {displayfd}<> <(:)
-    Xvfb -displayfd "$displayfd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb -displayfd "$displayfd" -screen 0 ${XVFB_SIZE:-1024x768}x24 -nolisten tcp >/dev/null 2>&1 &
     xvfb=$!
     local number
     read -r -t 10 number <&"$displayfd" || fail "Xvfb did not start"
