@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "forms/window_frame.h"
+
 namespace forms {
 namespace {
 
@@ -101,6 +103,8 @@ void Application::closeRequested(Form& form) {
         if (depth_ == 0) unloaded_.clear();
         return;
     }
+    // A window without a close box closes only by its own controls.
+    if (!frameOf(form.design()).closeBox) return;
     HandlerScope scope(*this);
     unload(form);
 }

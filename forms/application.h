@@ -76,7 +76,8 @@ public:
     // swallowed it); otherwise the focused widget may handle it.
     bool keyPress(Form& form, const KeyEvent& key);
     // The system asks to close a window (its close box, or the window
-    // manager's close). The main form's close ends the program instead.
+    // manager's close). The main form's close ends the program instead; a
+    // window without a close box stays.
     void closeRequested(Form& form);
     // The window that the program cannot go on without: closed by the
     // system, it ends the program quietly, as end() does, running no handler.

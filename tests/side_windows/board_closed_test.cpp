@@ -40,8 +40,17 @@ TEST_F(BoardClosed, WhileAMessageIsOpenTheHandlerStopsThere) {
 }
 
 TEST_F(BoardClosed, OtherWindowsClosedByTheSystemEndNothing) {
+    runtime.clickButton("Form1", "Command3");
+    for (int i = 0; i < 5; ++i) runtime.clickAt("Form1", "mug");
+    runtime.advance(1'000);  // the face's counter opens the text window
+    ASSERT_TRUE(isLoaded("frmSplash1"));
+    // Without a close box, the text and picture windows stay.
     app().closeRequested(form("Form2"));
+    app().closeRequested(form("frmSplash1"));
+    EXPECT_TRUE(isLoaded("Form2"));
+    EXPECT_TRUE(isLoaded("frmSplash1"));
     app().closeRequested(form("frmAbout"));
+    EXPECT_FALSE(isLoaded("frmAbout"));
     EXPECT_FALSE(app().ended());
     EXPECT_TRUE(isLoaded("Form1"));
 }

@@ -1,0 +1,25 @@
+#include "forms/window_frame.h"
+
+namespace forms {
+
+WindowFrame frameOf(const FormDesign& design) {
+    WindowFrame frame;
+    const BorderStyle style = design.borderStyle;
+    const bool tool =
+        style == BorderStyle::FixedToolWindow || style == BorderStyle::SizableToolWindow;
+    frame.inTaskbar = design.showInTaskbar;
+    frame.fixedSize = style != BorderStyle::Sizable && style != BorderStyle::SizableToolWindow;
+    if (style == BorderStyle::None) return frame;
+    frame.border = true;
+    // A bordered window without a title and without a control box has no
+    // title bar at all.
+    if (!design.controlBox && design.caption.empty()) return frame;
+    frame.titleBar = tool ? TitleBar::Small : TitleBar::Full;
+    frame.closeBox = design.controlBox;
+    // A tool window's title bar holds the close box alone.
+    frame.minimizeBox = frame.closeBox && design.minButton && !tool;
+    frame.maximizeBox = frame.closeBox && design.maxButton && !tool;
+    return frame;
+}
+
+}  // namespace forms
