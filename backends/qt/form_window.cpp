@@ -20,6 +20,7 @@
 #include "backends/qt/pointer.h"
 #include "backends/qt/qt_backend.h"
 #include "backends/qt/scaled_paint.h"
+#include "backends/qt/window_frame_hints.h"
 #include "forms/application.h"
 
 namespace forms::qt {
@@ -100,22 +101,6 @@ private:
     Picture picture_;
 };
 
-Qt::WindowFlags flagsOf(const FormDesign& d) {
-    const bool tool = d.borderStyle == BorderStyle::FixedToolWindow ||
-                      d.borderStyle == BorderStyle::SizableToolWindow || !d.showInTaskbar;
-    Qt::WindowFlags flags = tool ? Qt::Tool : Qt::Window;
-    const bool hasTitleBar =
-        d.borderStyle != BorderStyle::None && (d.controlBox || !d.caption.empty());
-    if (!hasTitleBar) return flags | Qt::FramelessWindowHint;
-    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-    if (d.controlBox) {
-        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-        if (d.minButton) flags |= Qt::WindowMinimizeButtonHint;
-        if (d.maxButton) flags |= Qt::WindowMaximizeButtonHint;
-    }
-    return flags;
-}
-
 class QtFormView : public FormView {
 public:
     explicit QtFormView(FormWindow* window) : window_(window) {}
@@ -158,10 +143,11 @@ QWidget* FormWindow::widgetOf(const Control& control) const { return widgets_.va
 
 void FormWindow::applyWindowProperties() {
     const FormDesign& d = form_->design();
-    setWindowFlags(flagsOf(d));
+    const WindowFrame frame = frameOf(d);
+    setWindowFlags(flagsOf(frame));
     setWindowTitle(QString::fromStdString(d.caption));
     const QSize client(pixelsFromTwips(d.clientWidth), pixelsFromTwips(d.clientHeight));
-    setFixedSize(client);
+    if (frame.fixedSize) setFixedSize(client);
     QIcon icon;
     if (!form_->smallIcon().isEmpty()) icon.addPixmap(pixmapOf(form_->smallIcon()));
     if (!form_->icon().isEmpty()) icon.addPixmap(pixmapOf(form_->icon()));
@@ -171,9 +157,11 @@ void FormWindow::applyWindowProperties() {
     if (d.startPosition == StartPosition::CenterScreen) {
         const QScreen* screen = QGuiApplication::primaryScreen();
         const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-        topLeft = available.center() - QPoint(client.width() / 2, client.height() / 2);
+        topLeft = available.topLeft() + QPoint((available.width() - client.width()) / 2,
+                                               (available.height() - client.height()) / 2);
     }
     setGeometry(QRect(topLeft, client));
+    addWindowManagerHints(*this, frame);
 }
 
 void FormWindow::createWidgets() {

@@ -4,15 +4,6 @@
 
 source "$(dirname "${BASH_SOURCE[0]}")/x_session.sh"
 
-# Polls a command for up to ten seconds.
-wait_for() {
-    for _ in $(seq 100); do
-        "$@" >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
 # Starts Xvfb and weston at an output scale (1 unless given), its output 800
 # by 600 points, animations off; its process is $weston.
 start_weston() {

@@ -3,6 +3,15 @@
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
+# Polls a command for up to ten seconds.
+wait_for() {
+    for _ in $(seq 100); do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
 # Starts Xvfb on a free display, whatever else runs on the machine, or on
 # the display XVFB_DISPLAY names (":61"), and points DISPLAY at it; its
 # process is $xvfb. Its screen is XVFB_SIZE ("1024x768" unless given).
