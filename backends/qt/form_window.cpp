@@ -1,5 +1,6 @@
 #include "backends/qt/form_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QGuiApplication>
@@ -12,9 +13,11 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QToolTip>
+#include <QWindow>
 
 #include <algorithm>
 
+#include "backends/qt/drawn_title_bar.h"
 #include "backends/qt/normal_state_keeper.h"
 #include "backends/qt/painter.h"
 #include "backends/qt/pointer.h"
@@ -107,8 +110,10 @@ public:
     ~QtFormView() override {
         if (!window_) return;
         window_->detach();
-        window_->hide();
-        window_->deleteLater();
+        // With a drawn title bar, the window is the client area of another.
+        QWidget* topLevel = window_->window();
+        topLevel->hide();
+        topLevel->deleteLater();
     }
     QtFormView(const QtFormView&) = delete;
     QtFormView& operator=(const QtFormView&) = delete;
@@ -117,7 +122,7 @@ public:
     void widgetChanged(Control& control) override { window_->updateWidget(control); }
     void pointerChanged() override { window_->updatePointer(); }
     void raise() override {
-        window_->raise();
+        window_->window()->raise();
         window_->activateWindow();
     }
 
@@ -340,10 +345,32 @@ bool FormWindow::handleKey(QKeyEvent* event) {
     return backend_.app().keyPress(*form_, key);
 }
 
+namespace {
+
+// The window a side window belongs to: the one it was opened from.
+QWindow* openedFrom() {
+    QWidget* active = QApplication::activeWindow();
+    return active != nullptr ? active->windowHandle() : nullptr;
+}
+
+}  // namespace
+
 std::unique_ptr<FormView> makeFormView(QtBackend& backend, Form& form) {
     auto* window = new FormWindow(backend, form);
-    window->show();
-    keepNormalState(*window);
+    QWidget* topLevel = window;
+    if (titleBarsDrawnByTheProgram()) {
+        const WindowFrame frame = frameOf(form.design());
+        if (frame.titleBar != TitleBar::None) topLevel = underDrawnTitleBar(*window, frame);
+        // A side window belongs to the window it was opened from: the
+        // compositor, which does not let a program place its windows,
+        // places it by that one.
+        if (!frame.inTaskbar) {
+            topLevel->winId();
+            topLevel->windowHandle()->setTransientParent(openedFrom());
+        }
+    }
+    topLevel->show();
+    keepNormalState(*topLevel);
     if (Control* focus = form.focused()) {
         if (QWidget* widget = window->widgetOf(*focus)) widget->setFocus();
     }
