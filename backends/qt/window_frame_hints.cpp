@@ -48,9 +48,12 @@ Qt::WindowFlags flagsOf(const WindowFrame& frame) {
 }
 
 void addWindowManagerHints(QWidget& window, const WindowFrame& frame) {
+    // Other platforms, the offscreen one among them, may answer for X11
+    // without a connection.
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) return;
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 == nullptr) return;
-    xcb_connection_t* connection = x11->connection();
+    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
+    if (connection == nullptr) return;
     const auto id = static_cast<xcb_window_t>(window.winId());
     if (!frame.inTaskbar) {
         // Said by the window itself: not every window manager reads it from
