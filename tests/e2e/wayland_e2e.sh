@@ -2,8 +2,9 @@
 # The real program as a Wayland client of weston, at an output scale, played
 # as a person would: a key on the splash ends it; the splash's "&Ok!" opens
 # the board under the title bar the program draws, the face opens the text
-# window, the About window closes with Enter, and the compositor's own maximise of
-# the fixed-size board leaves the game running, with no protocol error.
+# window, the About window closes with Enter and with its close box, and the
+# compositor's own maximise of the fixed-size board leaves the game running,
+# with no protocol error.
 # Usage: wayland_e2e.sh <klonkatron executable> <scale> [directory for screenshots]
 set -euo pipefail
 
@@ -63,6 +64,12 @@ shot about
 xdotool key Return
 about_gone() { ! has_window 'About Klonkatron'; }
 wait_for about_gone || fail "Enter did not close the About window"
+# Again, and closed by the close box of its drawn title bar.
+click_at $((cx + 248)) $((cy + 258))
+wait_for has_window 'About Klonkatron' || fail "the About window did not open again"
+read -r ax ay aw ah < <(window_geometry 'About Klonkatron')
+click_at $((ax + aw - 9)) $((ay + title_bar / 2))
+wait_for about_gone || fail "the About window's close box did not close it"
 
 # Weston's own maximise (Super+Shift+M) of the active window: the board
 # shows again on a surface of its own, in its normal state.
