@@ -14,6 +14,9 @@ set(KLONKATRON_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
 # test under Wine requires it through KLONKATRON_WINE_TEST_PROPERTIES.
 set(KLONKATRON_WINE_PREFIX_SCRIPT ${CMAKE_BINARY_DIR}/wine-prefix)
 set(KLONKATRON_WINE_TEST_PROPERTIES FIXTURES_REQUIRED wine_prefix)
+# The build lists the tests of a test program by running it: the first
+# program of a build may wait while the prefix is made (a minute or more).
+set(KLONKATRON_DISCOVERY_TIMEOUT 900)
 foreach(script wine-prefix wine-run)
   configure_file(${CMAKE_CURRENT_LIST_DIR}/${script}.sh.in ${CMAKE_BINARY_DIR}/${script} @ONLY
                  FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
