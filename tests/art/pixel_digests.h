@@ -41,7 +41,7 @@ inline constexpr ImageDigest kImageDigests[] = {
     {"bar7", 0xfbf8fd0765edfb7cULL},
     {"bar8", 0x0ca1244375a7bc7cULL},
     {"bar9", 0x2df96c2c30b67b7cULL},
-    {"dachshund", 0x8ad5a7b2b516e1efULL},
+    {"dachshund", 0xaaec02d7892cbc77ULL},
     {"emblem", 0xd6e6d69b75da3494ULL},
     {"exit", 0xc5ae42f2cab85251ULL},
     {"femtio", 0x62bc05576c1c4d3aULL},
