@@ -8,6 +8,8 @@
 
 #include <cmath>
 
+#include "backends/qt/picture_image.h"
+#include "forms/picture_pixels.h"
 #include "forms/text_layout.h"
 
 namespace forms::qt {
@@ -81,12 +83,11 @@ QRect pixelRect(const Rect& twips) {
 }
 
 const QPixmap& pixmapOf(const Picture& picture) {
-    static QHash<QString, QPixmap> decoded;
-    const auto& resource = picture.source().resource;
-    const QString name = QString::fromUtf8(resource.data(), static_cast<int>(resource.size()));
-    auto it = decoded.find(name);
-    if (it == decoded.end())
-        it = decoded.insert(name, QPixmap(QStringLiteral(":/art/%1.png").arg(name)));
+    // Keyed by the pixels, which live as long as the program: one pixmap per image.
+    static QHash<const PixelImage*, QPixmap> converted;
+    const PixelImage* pixels = &pixelsOf(picture);
+    auto it = converted.find(pixels);
+    if (it == converted.end()) it = converted.insert(pixels, QPixmap::fromImage(imageOf(*pixels)));
     return *it;
 }
 

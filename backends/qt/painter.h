@@ -15,8 +15,7 @@ namespace forms::qt {
 
 // Pixels of a twips rectangle, rounded outward.
 QRect pixelRect(const Rect& twips);
-// The decoded image of a picture, from the program's resources; decoded once
-// per image and shared.
+// A picture as a pixmap, made from its pixels once per image and shared.
 const QPixmap& pixmapOf(const Picture& picture);
 // A font as the windows name it, its points taken at 96 dpi.
 QFont qfontOf(const Font& font);

@@ -9,8 +9,10 @@
 #include <cmath>
 
 #include "backends/qt/form_window.h"
+#include "backends/qt/picture_image.h"
 #include "backends/qt/qt_backend.h"
 #include "forms/application.h"
+#include "forms/picture_pixels.h"
 #include "forms/system/unavailable_system.h"
 #include "program/game_windows.h"
 
@@ -51,7 +53,8 @@ protected:
     }
     // A picture of the game as it is drawn at 1x.
     static QImage art(const char* name) {
-        return QImage(QString(":/art/%1.png").arg(name)).convertToFormat(QImage::Format_ARGB32);
+        return forms::qt::imageOf(forms::pixelsOf(forms::PictureSource{name}))
+            .convertToFormat(QImage::Format_ARGB32);
     }
     static QPoint pixelsOf(forms::Point twips) {
         return {twips.x / forms::kTwipsPerPixel, twips.y / forms::kTwipsPerPixel};

@@ -8,8 +8,10 @@
 #include <QTest>
 
 #include "backends/qt/form_window.h"
+#include "backends/qt/picture_image.h"
 #include "backends/qt/qt_backend.h"
 #include "forms/application.h"
+#include "forms/picture_pixels.h"
 #include "forms/system/unavailable_system.h"
 #include "program/game_windows.h"
 
@@ -43,7 +45,8 @@ protected:
         return window->grab().toImage().convertToFormat(QImage::Format_RGB32);
     }
     static QImage art(const char* name) {
-        return QImage(QString(":/art/%1.png").arg(name)).convertToFormat(QImage::Format_RGB32);
+        return forms::qt::imageOf(forms::pixelsOf(forms::PictureSource{name}))
+            .convertToFormat(QImage::Format_RGB32);
     }
     // Pixels of one colour in a rectangle of an image.
     static int count(const QImage& image, const QRect& area, QRgb colour) {
