@@ -86,7 +86,6 @@ public:
 
 private:
     friend class Application;
-    friend class InputRouter;
 
     Application& app_;
     const FormDesign& design_;
