@@ -13,8 +13,8 @@ class QPainter;
 
 namespace forms::qt {
 
-// Pixels of a twips rectangle, rounded outward.
-QRect pixelRect(const Rect& twips);
+// The pixels of a twips rectangle (forms::pixelRect) as a QRect.
+QRect qrectOf(const Rect& twips);
 // The decoded image of a picture, from the program's resources; decoded once
 // per image and shared.
 const QPixmap& pixmapOf(const Picture& picture);
