@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "backends/qt/form_window.h"
+#include "designs/window_names.h"
 #include "program/qt_program.h"
 
 class BoardWindow : public ::testing::Test {
