@@ -13,8 +13,8 @@ class QPainter;
 
 namespace forms::qt {
 
-// Pixels of a twips rectangle, rounded outward.
-QRect pixelRect(const Rect& twips);
+// The pixels of a twips rectangle (forms::pixelRect) as a QRect.
+QRect qrectOf(const Rect& twips);
 // A picture as a pixmap, made from its pixels once per image and shared.
 const QPixmap& pixmapOf(const Picture& picture);
 // A font as the windows name it, its points taken at 96 dpi.

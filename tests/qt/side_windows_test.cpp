@@ -9,11 +9,8 @@
 
 #include "backends/qt/form_window.h"
 #include "backends/qt/picture_image.h"
-#include "backends/qt/qt_backend.h"
-#include "forms/application.h"
 #include "forms/picture_pixels.h"
-#include "forms/system/unavailable_system.h"
-#include "program/game_windows.h"
+#include "program/qt_program.h"
 
 namespace {
 
@@ -21,10 +18,7 @@ using forms::qt::FormWindow;
 
 class SideWindows : public ::testing::Test {
 public:
-    SideWindows() {
-        backend.attach(app);
-        klonkatron::registerWindows(app);
-    }
+    SideWindows() = default;
     ~SideWindows() override {
         if (!app.ended()) app.end();
         QApplication::processEvents();
@@ -33,14 +27,7 @@ public:
     SideWindows& operator=(const SideWindows&) = delete;
 
 protected:
-    FormWindow* show(const char* name) {
-        app.show(name);
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            auto* w = qobject_cast<FormWindow*>(top);
-            if (w != nullptr && w->form() != nullptr && w->form()->name() == name) return w;
-        }
-        return nullptr;
-    }
+    FormWindow* show(const char* name) { return forms::qt::windowOf(app.show(name)); }
     static QImage rendered(FormWindow* window) {
         return window->grab().toImage().convertToFormat(QImage::Format_RGB32);
     }
@@ -56,9 +43,8 @@ protected:
         return n;
     }
 
-    forms::qt::QtBackend backend;
-    forms::UnavailableSystem system;
-    forms::Application app{backend, system, klonkatron::kProgramTitle};
+    klonkatron::QtProgram program{klonkatron::SystemChoice::Unavailable};
+    forms::Application& app = program.app();
 };
 
 TEST_F(SideWindows, HaveTheirClientSizesAndFrames) {
