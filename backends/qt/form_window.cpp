@@ -15,8 +15,6 @@
 #include <QToolTip>
 #include <QWindow>
 
-#include <algorithm>
-
 #include "backends/qt/drawn_title_bar.h"
 #include "backends/qt/normal_state_keeper.h"
 #include "backends/qt/painter.h"
@@ -170,7 +168,6 @@ void FormWindow::applyWindowProperties() {
 }
 
 void FormWindow::createWidgets() {
-    std::vector<std::pair<int, QWidget*>> tabOrder;
     for (const auto& owned : form_->controls()) {
         Control* control = owned.get();
         QWidget* widget = nullptr;
@@ -184,7 +181,6 @@ void FormWindow::createWidgets() {
             connect(push, &QPushButton::clicked, this, [this, button] {
                 if (form_) backend_.app().buttonClick(*button);
             });
-            tabOrder.emplace_back(button->tabIndex(), push);
             widget = push;
         } else if (auto* text = dynamic_cast<TextBox*>(control)) {
             auto* edit = new QPlainTextEdit(this);
@@ -204,27 +200,27 @@ void FormWindow::createWidgets() {
             connect(edit, &QPlainTextEdit::textChanged, this, [this, text, edit] {
                 if (form_) text->userEdited(controlText(edit->toPlainText()));
             });
-            tabOrder.emplace_back(text->tabIndex(), edit);
             widget = edit;
         }
         if (widget == nullptr) continue;
-        widget->setGeometry(pixelRect(control->bounds()));
+        widget->setGeometry(qrectOf(control->bounds()));
         widget->setFocusPolicy(Qt::StrongFocus);
         widget->installEventFilter(this);
         widgets_.insert(control, widget);
         controlOf_.insert(widget, control);
         updateWidget(*control);
     }
-    std::stable_sort(tabOrder.begin(), tabOrder.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (size_t i = 1; i < tabOrder.size(); ++i) {
-        setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+    QWidget* previous = nullptr;
+    for (const Control* control : form_->tabOrder()) {
+        QWidget* widget = widgets_.value(control);
+        if (previous != nullptr) setTabOrder(previous, widget);
+        previous = widget;
     }
     // The keys reach the runtime first, whichever widget has the focus.
     installEventFilter(this);
 }
 
-void FormWindow::repaintTwips(const Rect& area) { update(pixelRect(area)); }
+void FormWindow::repaintTwips(const Rect& area) { update(qrectOf(area)); }
 
 void FormWindow::updateWidget(Control& control) {
     QWidget* widget = widgets_.value(&control);
@@ -291,11 +287,7 @@ void FormWindow::closeEvent(QCloseEvent* event) {
 bool FormWindow::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip && form_ != nullptr) {
         auto* help = static_cast<QHelpEvent*>(event);
-        const Point p{help->pos().x() * kTwipsPerPixel, help->pos().y() * kTwipsPerPixel};
-        const Control* control = form_->controlAt(p);
-        std::string tip;
-        if (const auto* label = dynamic_cast<const Label*>(control)) tip = label->toolTip();
-        if (const auto* image = dynamic_cast<const Image*>(control)) tip = image->toolTip();
+        const std::string& tip = form_->toolTipAt(help->pos().x(), help->pos().y());
         if (tip.empty()) {
             QToolTip::hideText();
             event->ignore();
@@ -324,11 +316,10 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseMove:
             if (Control* control = controlOf_.value(watched)) {
                 auto* move = static_cast<QMouseEvent*>(event);
-                const QPointF p = move->position();
-                backend_.app().widgetMouseMove(
-                    *control, MouseEvent{buttonsOf(move->buttons()), shiftOf(move->modifiers()),
-                                         static_cast<int>(p.x() * kTwipsPerPixel),
-                                         static_cast<int>(p.y() * kTwipsPerPixel)});
+                // The widget's own position is its place in the window.
+                const QPointF p = move->position() + static_cast<QWidget*>(watched)->pos();
+                backend_.app().widgetMouseMove(*control, p.x(), p.y(), buttonsOf(move->buttons()),
+                                               shiftOf(move->modifiers()));
             }
             break;
         default:
@@ -354,6 +345,16 @@ QWindow* openedFrom() {
 }
 
 }  // namespace
+
+FormWindow* windowOf(const Form& form) {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        // Under a drawn title bar, the form's window is the client area.
+        auto* window = qobject_cast<FormWindow*>(top);
+        if (window == nullptr) window = top->findChild<FormWindow*>();
+        if (window != nullptr && window->form() == &form) return window;
+    }
+    return nullptr;
+}
 
 std::unique_ptr<FormView> makeFormView(QtBackend& backend, Form& form) {
     auto* window = new FormWindow(backend, form);
