@@ -81,8 +81,7 @@ TEST_F(FormLifecycleTest, AnUnknownNameIsObjectRequired) {
 
 TEST_F(FormLifecycleTest, AWindowRegisteredByAnotherNameThanItsDesignsFailsLoudly) {
     static const FormDesign other = window("Other");
-    app().registerForm("Alias",
-                       [&other](Application& a) { return std::make_unique<Form>(a, other); });
+    app().registerForm("Alias", [](Application& a) { return std::make_unique<Form>(a, other); });
     EXPECT_THROW(app().load("Alias"), std::logic_error);
     app().show("W");
     onGo = [this] { app().show("Alias"); };
