@@ -1,0 +1,64 @@
+# Shared by the end-to-end tests of Klonkatron.exe (sourced): an X server of
+# their own, a Wine prefix made once and set up for programs without a
+# window manager, and the program started under Wine on that display.
+# WINE, WINESERVER and WINEPREFIX come from CTest.
+
+source "$(dirname "${BASH_SOURCE[0]}")/../../e2e/x_session.sh"
+
+export WINEDEBUG=-all
+# No Mono and no Gecko: their installers would ask for a download.
+export WINEDLLOVERRIDES='mscoree,mshtml='
+# The same ANSI code page (1252) on every machine.
+export LC_ALL=C
+
+wine_call() { timeout 120 "$WINE" "$@" </dev/null >/dev/null 2>&1; }
+
+# Makes the prefix once (the first test to come), then starts its server
+# for this test: the windows of the last test went with their display.
+start_wine() {
+    mkdir -p "$WINEPREFIX"
+    flock "$WINEPREFIX.lock" bash -c '
+        [ -f "$WINEPREFIX/system.reg" ] && exit 0
+        timeout 300 "$WINE" wineboot --init </dev/null >/dev/null 2>&1
+        timeout 120 "$WINESERVER" -w
+        # Without a window manager: no wait of 2 s whenever a window hides,
+        # and keys reach the window with the focus.
+        timeout 120 "$WINE" reg add "HKCU\\Software\\Wine\\X11 Driver" /v Managed /d N /f
+        # A crash ends the program instead of waiting in a dialog.
+        timeout 120 "$WINE" reg add "HKCU\\Software\\Wine\\WineDbg" /v ShowCrashDialog \
+            /t REG_DWORD /d 0 /f
+        timeout 120 "$WINESERVER" -w' </dev/null >/dev/null 2>&1 || fail "no Wine prefix"
+    timeout 30 "$WINESERVER" -p10 </dev/null >/dev/null 2>&1 || true
+}
+
+# Starts the program on the display; its process is $game. The program,
+# Wine's own processes and the display all go when the test ends.
+start_program() {
+    timeout 120 "$WINE" "$1" </dev/null >/dev/null 2>&1 &
+    game=$!
+    trap 'timeout 30 "$WINESERVER" -k 2>/dev/null; kill $game $xvfb 2>/dev/null || true' EXIT
+}
+
+# Waits for the program to end; fails unless it ends with status 0.
+expect_end() {
+    for _ in $(seq 100); do
+        kill -0 $game 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 $game 2>/dev/null && fail "$1: the program did not end"
+    wait $game || fail "$1: the program ended with status $?"
+}
+
+# The client area of a top-level window in its screenshot, as a crop
+# geometry, from the client size the design gives: the frame is as wide at
+# the left, the right and the bottom; a title bar adds to the top.
+client_crop() {  # <window> <client width> <client height>
+    local size width height border
+    size=$(xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: //p')
+    width=${size%x*} height=${size#*x}
+    border=$(((width - $2) / 2))
+    [ $((width - $2)) -ge 0 ] && [ $(((width - $2) % 2)) -eq 0 ] &&
+        [ $((height - $3 - border)) -ge "$border" ] ||
+        fail "a window of $size holds no client area of $2 by $3"
+    echo "$2x$3+$border+$((height - $3 - border))"
+}
