@@ -14,24 +14,6 @@ source "$(dirname "$0")/wine_session.sh"
 start_display
 start_wine
 
-# The window of the program with that name, once it shows.
-window_named() { timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
-# A screenshot of a window's client area.
-shot() {  # <window> <client crop> <name>
-    import -window "$1" -crop "$2" +repage "$shots/$3.png"
-}
-# How many pixels of a screenshot, in a rectangle, have exactly that colour.
-count() {
-    convert "$shots/$1.png" -crop "$2" +repage -fill black +opaque "#$3" -fill white -opaque "#$3" \
-        -format '%[fx:round(mean*w*h)]' info:-
-}
-# Clicks a client position of a window.
-click() {  # <window> <client crop> <x> <y>
-    local offset=${2#*+}
-    xdotool mousemove --window "$1" $(($3 + ${offset%+*})) $(($4 + ${offset#*+})) click 1
-    sleep 0.3
-}
-
 # The splash comes first, alone, its client area 492 by 279.
 start_program "$program"
 splash=$(timeout 20 xdotool search --sync --onlyvisible --classname klonkatron | head -n 1)
@@ -54,15 +36,7 @@ expect_end "a key on the splash"
 if xdotool search --name '^Klonkatron - By ' >/dev/null 2>&1; then fail "a board was opened"; fi
 
 # Again: "&Ok!" opens the board, 328 by 280, welcoming.
-start_program "$program"
-splash=$(timeout 20 xdotool search --sync --onlyvisible --classname klonkatron | head -n 1)
-[ -n "$splash" ] || fail "the splash window did not open again"
-sleep 0.5
-click "$splash" "$(client_crop "$splash" 492 279)" 248 228
-board=$(window_named '^Klonkatron - By Sven Klonk$')
-[ -n "$board" ] || fail "the board window did not open"
-sleep 0.5
-board_client=$(client_crop "$board" 328 280)
+open_board "$program"
 shot "$board" "$board_client" welcome
 [ "$(count welcome 200x60+8+100 FFFF00)" -gt 100 ] || fail "no welcome banner"
 
@@ -74,10 +48,6 @@ shot "$board" "$board_client" running
 # Exit, with no score: "Have a nice day!", then the program ends with 0.
 sleep 2.5
 click "$board" "$board_client" 108 211
-goodbye=$(window_named '^Klonkatron Game$')
-[ -n "$goodbye" ] || fail "no goodbye box titled \"Klonkatron Game\""
-import -window "$goodbye" "$shots/goodbye.png"
-xdotool mousemove --window "$goodbye" 10 10
-xdotool key Return
+answer_box "Klonkatron Game" Return goodbye
 expect_end "Exit"
 echo "screenshots in $shots"

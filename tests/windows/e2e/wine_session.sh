@@ -62,3 +62,49 @@ client_crop() {  # <window> <client width> <client height>
         fail "a window of $size holds no client area of $2 by $3"
     echo "$2x$3+$border+$((height - $3 - border))"
 }
+
+# The window of the program with that name, once it shows.
+window_named() { timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
+# A screenshot of a window's client area.
+shot() {  # <window> <client crop> <name>
+    import -window "$1" -crop "$2" +repage "$shots/$3.png"
+}
+# How many pixels of a screenshot, in a rectangle, have exactly that colour.
+count() {
+    convert "$shots/$1.png" -crop "$2" +repage -fill black +opaque "#$3" -fill white -opaque "#$3" \
+        -format '%[fx:round(mean*w*h)]' info:-
+}
+# Clicks a client position of a window.
+click() {  # <window> <client crop> <x> <y>
+    local offset=${2#*+}
+    xdotool mousemove --window "$1" $(($3 + ${offset%+*})) $(($4 + ${offset#*+})) click 1
+    sleep 0.3
+}
+
+# Starts the program and passes the splash with "&Ok!"; the board is
+# $board, its client area $board_client. The windows are `scale` times
+# their designed size (1 unless given).
+open_board() {  # <program> [scale]
+    local scale=${2:-1} splash splash_client
+    start_program "$1"
+    splash=$(timeout 20 xdotool search --sync --onlyvisible --classname klonkatron | head -n 1)
+    [ -n "$splash" ] || fail "the splash window did not open"
+    sleep 0.5
+    splash_client=$(client_crop "$splash" $((492 * scale)) $((279 * scale)))
+    click "$splash" "$splash_client" $((248 * scale)) $((228 * scale))
+    board=$(window_named '^Klonkatron - By Sven Klonk$')
+    [ -n "$board" ] || fail "the board window did not open"
+    sleep 0.5
+    board_client=$(client_crop "$board" $((328 * scale)) $((280 * scale)))
+}
+
+# Answers the message box of that title with a key; fails when none shows.
+answer_box() {  # <title> <key> <screenshot name>
+    local box
+    box=$(window_named "^$1\$")
+    [ -n "$box" ] || fail "no message box titled \"$1\""
+    import -window "$box" "$shots/$3.png"
+    xdotool mousemove --window "$box" 10 10
+    xdotool key "$2"
+    sleep 0.3
+}

@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# The board of Klonkatron.exe under Wine, pixel for pixel where the Qt
+# program's is the same (the lines; texts differ with the font engine), and
+# at 192 dots per inch twice the size with every pixel an exact 2 by 2 block.
+# Usage: board_pixels_e2e.sh <Klonkatron.exe> <the Qt program's board at 1x (PNG)>
+#        [directory for screenshots]
+set -euo pipefail
+
+program=$1
+reference=$2
+shots=${3:-$(mktemp -d)}
+mkdir -p "$shots"
+
+source "$(dirname "$0")/wine_session.sh"
+start_display
+start_wine
+
+dpi_key='HKCU\Control Panel\Desktop'
+# Points of the board's client area where both programs paint the same:
+# the lines of the status panel and under the board.
+points=(100,240 8,240 320,240 320,150 320,72 270,216 224,150 224,72 232,112 312,112 270,160)
+
+colour() { convert "$1" -format "%[hex:p{$2}]" info:- | cut -c1-6; }
+
+shoot_board() {  # <scale> <screenshot name>
+    open_board "$program" "$1"
+    shot "$board" "$board_client" "$2"
+    timeout 30 "$WINESERVER" -k 2>/dev/null || true
+    wait $game 2>/dev/null || true
+}
+
+wine_call reg delete "$dpi_key" /v LogPixels /f || true
+shoot_board 1 board-1x
+for p in "${points[@]}"; do
+    [ "$(colour "$shots/board-1x.png" "$p")" = "$(colour "$reference" "$p")" ] ||
+        fail "the board differs from the Qt program's at $p"
+done
+
+start_wine
+wine_call reg add "$dpi_key" /v LogPixels /t REG_DWORD /d 192 /f
+trap 'wine_call reg delete "$dpi_key" /v LogPixels /f; timeout 30 "$WINESERVER" -k 2>/dev/null; kill $game $xvfb 2>/dev/null || true' EXIT
+shoot_board 2 board-2x
+wine_call reg delete "$dpi_key" /v LogPixels /f
+for p in "${points[@]}"; do
+    x=${p%,*} y=${p#*,}
+    expected=$(colour "$shots/board-1x.png" "$p")
+    for corner in "$((2 * x)),$((2 * y))" "$((2 * x + 1)),$((2 * y + 1))"; do
+        [ "$(colour "$shots/board-2x.png" "$corner")" = "$expected" ] ||
+            fail "at 192 dpi the board's pixel $corner is not the 1x pixel $p"
+    done
+done
+echo "screenshots in $shots"
