@@ -40,7 +40,7 @@ answer_box "Klonkatron Game" Return unavailable
 # The MSINFO path names Wine's own tool: its window opens.
 wine_call reg add "$path_key" /v PATH /d 'C:\windows\system32\msinfo32.exe' /f
 click "$about" "$about_client" 292 196
-tool=$(timeout 20 xdotool search --sync --onlyvisible --classname msinfo32 | head -n 1)
+tool=$(first_window --classname msinfo32)
 [ -n "$tool" ] || fail "Wine's system-information tool did not open"
 import -window "$tool" "$shots/msinfo32.png"
 xdotool windowclose "$tool" 2>/dev/null || true
@@ -52,21 +52,13 @@ cp "$probe" "$folder/MSINFO32.EXE"
 wine_call reg delete "$path_key" /v PATH /f
 wine_call reg add "$folder_key" /v MSINFO /d 'C:\klonkatron-msinfo' /f
 click "$about" "$about_client" 292 196
-for _ in $(seq 100); do
-    [ -f "$folder/MSINFO32.EXE.ran" ] && break
-    sleep 0.1
-done
-[ -f "$folder/MSINFO32.EXE.ran" ] || fail "the folder's MSINFO32.EXE was not started"
+eventually test -f "$folder/MSINFO32.EXE.ran" || fail "the folder's MSINFO32.EXE was not started"
 wine_call reg delete "$folder_key" /v MSINFO /f
 
 # OK closes the About window; the board stays.
 click "$about" "$about_client" 52 196
-for _ in $(seq 30); do
-    xdotool search --onlyvisible --name '^About Klonkatron$' >/dev/null 2>&1 || break
-    sleep 0.1
-done
-xdotool search --onlyvisible --name '^About Klonkatron$' >/dev/null 2>&1 &&
-    fail "OK did not close the About window"
+about_gone() { ! xdotool search --onlyvisible --name '^About Klonkatron$' >/dev/null 2>&1; }
+eventually about_gone || fail "OK did not close the About window"
 xdotool search --onlyvisible --name '^Klonkatron - By Sven Klonk$' >/dev/null 2>&1 ||
     fail "the board went with the About window"
 echo "screenshots in $shots"

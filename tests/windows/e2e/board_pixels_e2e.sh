@@ -22,19 +22,28 @@ points=(100,240 8,240 320,240 320,150 320,72 270,216 224,150 224,72 232,112 312,
 
 colour() { convert "$1" -format "%[hex:p{$2}]" info:- | cut -c1-6; }
 
+# Whether a screenshot has the reference's colours at every sample point.
+like_reference() {  # <screenshot> <reference>
+    for p in "${points[@]}"; do
+        [ "$(colour "$1" "$p")" = "$(colour "$2" "$p")" ] || return 1
+    done
+}
+
+# The board's client area once its lines are painted.
 shoot_board() {  # <scale> <screenshot name>
     open_board "$program" "$1"
-    shot "$board" "$board_client" "$2"
+    painted() {
+        shot "$board" "$board_client" "$2"
+        [ "$(colour "$shots/$2.png" $((100 * $1)),$((240 * $1)))" = C0C000 ]
+    }
+    eventually painted "$@" || fail "the board's line was not painted at scale $1"
     timeout 30 "$WINESERVER" -k 2>/dev/null || true
     wait $game 2>/dev/null || true
 }
 
 wine_call reg delete "$dpi_key" /v LogPixels /f || true
 shoot_board 1 board-1x
-for p in "${points[@]}"; do
-    [ "$(colour "$shots/board-1x.png" "$p")" = "$(colour "$reference" "$p")" ] ||
-        fail "the board differs from the Qt program's at $p"
-done
+like_reference "$shots/board-1x.png" "$reference" || fail "the board differs from the Qt program's"
 
 start_wine
 wine_call reg add "$dpi_key" /v LogPixels /t REG_DWORD /d 192 /f

@@ -41,7 +41,7 @@ start_program() {
 
 # Waits for the program to end; fails unless it ends with status 0.
 expect_end() {
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
         kill -0 $game 2>/dev/null || break
         sleep 0.1
     done
@@ -64,7 +64,10 @@ client_crop() {  # <window> <client width> <client height>
 }
 
 # The window of the program with that name, once it shows.
-window_named() { timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
+window_named() { first_window --name "$1"; }
+# The first visible window that xdotool finds with these criteria, waiting
+# for it up to a minute (Wine starts slowly on a busy machine); empty if none.
+first_window() { timeout 60 xdotool search --sync --onlyvisible "$@" 2>/dev/null | head -n 1 || true; }
 # A screenshot of a window's client area.
 shot() {  # <window> <client crop> <name>
     import -window "$1" -crop "$2" +repage "$shots/$3.png"
@@ -87,7 +90,7 @@ click() {  # <window> <client crop> <x> <y>
 open_board() {  # <program> [scale]
     local scale=${2:-1} splash splash_client
     start_program "$1"
-    splash=$(timeout 20 xdotool search --sync --onlyvisible --classname klonkatron | head -n 1)
+    splash=$(first_window --classname klonkatron)
     [ -n "$splash" ] || fail "the splash window did not open"
     sleep 0.5
     splash_client=$(client_crop "$splash" $((492 * scale)) $((279 * scale)))
@@ -107,4 +110,14 @@ answer_box() {  # <title> <key> <screenshot name>
     xdotool mousemove --window "$box" 10 10
     xdotool key "$2"
     sleep 0.3
+}
+
+# Runs a check until it holds, for at most 20 seconds: the program under
+# Wine on a busy machine answers when it can.
+eventually() {
+    for _ in $(seq 100); do
+        "$@" && return 0
+        sleep 0.2
+    done
+    return 1
 }
