@@ -120,6 +120,13 @@ TEST_F(GameClock, TheDayAndTimeChangeOnceAMinuteInEveryState) {
     clickButton("Command3");
     advance(std::int64_t{15} * 3'600'000);
     EXPECT_EQ(label("time").caption(), "Tuesday, 00:06");
+    clickButton("Command3");  // paused
+    advance(60'000);
+    EXPECT_EQ(label("time").caption(), "Tuesday, 00:07");
+    clickButton("Command3");
+    clickButton("Command2");  // stopped by the About window
+    advance(60'000);
+    EXPECT_EQ(label("time").caption(), "Tuesday, 00:08");
 }
 
 TEST_F(GameClock, TheDayAndTimeFollowTheSystemsLanguage) {

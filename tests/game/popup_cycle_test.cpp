@@ -91,6 +91,23 @@ TEST_F(PopupCycle, ADrawnPlaceAlreadyShownAddsNone) {
     EXPECT_TRUE(sawRepeat) << "twelve draws of nine places repeat one";
 }
 
+TEST_F(PopupCycle, ASmashedComputerStillShownComesBackWholeAndScoresAgain) {
+    clickButton("Command3");
+    timer("Timer2").setEnabled(false);
+    advance(3'000);
+    ASSERT_EQ(shownPlaces().size(), 1U);
+    const auto& struck = *std::find_if(board().places().begin(), board().places().end(),
+                                       [](const auto& p) { return p.place.visible(); });
+    runtime.clickAt("Form1", struck.place.name());
+    ASSERT_NE(struck.place.pictureHandle(), struck.computer.pictureHandle());
+
+    advance(3'000);
+    EXPECT_TRUE(struck.place.visible());
+    EXPECT_EQ(struck.place.pictureHandle(), struck.computer.pictureHandle());
+    runtime.clickAt("Form1", struck.place.name());
+    EXPECT_EQ(label("score").caption(), "200");
+}
+
 TEST_F(PopupCycle, EveryPlaceComesUpAsOftenOverASimulatedHour) {
     clickButton("Command3");
     // The fastest intervals of the game, so that an hour gives many draws.

@@ -1,6 +1,7 @@
 // The board as it is painted, at the scale the run gives (1x, 1.5x, 2x):
 // pixels sampled where the board's tables put its controls.
 #include <QPainter>
+#include <QPushButton>
 
 #include <array>
 #include <set>
@@ -147,13 +148,21 @@ TEST_F(BoardLook, AShownComputerStandsOnTheTableWithoutASquareAroundIt) {
 
 TEST_F(BoardLook, ANearerRowCoversTheLowerPartOfTheHoleBehindIt) {
     hideBanner();
-    const QPoint behind(88 + 16, 128 + 20);  // inside the hole of `middle`, Image5
-    expectColour(at(rendered(), behind), qRgb(0, 0, 0), "the hole behind");
-    showAt("down", "ibm");  // 1320, 2160 twips: 16 pixels above its own hole
+    struct Case {
+        const char* place;
+        QPoint at;      // the place's top-left: 16 pixels above its own hole
+        QPoint behind;  // a black point low in the hole of the row behind
+    };
+    const Case cases[] = {{"down", {88, 144}, {88 + 16, 128 + 20}},   // middle's hole, Image5
+                          {"leftt", {32, 112}, {40 + 16, 96 + 18}}};  // upleft's hole, Image1
     const QImage computer = art("ibm");
-    const QPoint onComputer = behind - QPoint(88, 144);
-    ASSERT_EQ(qAlpha(computer.pixel(onComputer)), 255);
-    expectColour(at(rendered(), behind), computer.pixel(onComputer), "the computer in front");
+    for (const Case& c : cases) {
+        expectColour(at(rendered(), c.behind), qRgb(0, 0, 0), c.place);
+        showAt(c.place, "ibm");
+        const QPoint onComputer = c.behind - c.at;
+        ASSERT_EQ(qAlpha(computer.pixel(onComputer)), 255) << c.place;
+        expectColour(at(rendered(), c.behind), computer.pixel(onComputer), c.place);
+    }
 }
 
 TEST_F(BoardLook, PicturesBecomeExactBlocksAtAWholeRatio) {
@@ -164,8 +173,13 @@ TEST_F(BoardLook, PicturesBecomeExactBlocksAtAWholeRatio) {
         const char* picture;
         QPoint at;
     };
-    for (const Shown& shown : {Shown{"tio", {235, 120}}, Shown{"bar1", {272, 120}},
-                               Shown{"emblem", {280, 16}}, Shown{"hole", {24, 160}}}) {
+    // The Exit button's face is its picture and nothing else: no text.
+    QWidget* exit = window->widgetOf(control("Command1"));
+    EXPECT_EQ(exit->size(), art("exit").size());
+    EXPECT_TRUE(qobject_cast<QPushButton*>(exit)->text().isEmpty());
+    for (const Shown& shown :
+         {Shown{"tio", {235, 120}}, Shown{"bar1", {272, 120}}, Shown{"emblem", {280, 16}},
+          Shown{"hole", {24, 160}}, Shown{"exit", {16, 201}}}) {
         const QImage picture = art(shown.picture);
         for (int y = 0; y < picture.height(); ++y)
             for (int x = 0; x < picture.width(); ++x) {

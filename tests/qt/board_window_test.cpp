@@ -2,6 +2,7 @@
 // mouse input reaching the right control.
 #include <QPushButton>
 #include <QTest>
+#include <QToolTip>
 
 #include "tests/qt/board_window.h"
 
@@ -99,6 +100,54 @@ TEST_F(BoardWindow, ARealPressReachesTheFrontMostControl) {
     auto& label5 = window->form()->get<forms::Label>("Label5");
     QTest::mouseClick(window, Qt::LeftButton, {}, pixelsOf(control("mug").bounds().centre()));
     EXPECT_EQ(label5.caption(), "1");
+}
+
+// pauz (120 to 3135 across, 960 to 3015 down) lies over every hole; the
+// table (120 to 3345, 1320 to 3600) shows beyond it on the right and below.
+TEST_F(BoardWindow, TheBannerTakesThePressesOverTheHolesAndTheTableOnlyBeyondIt) {
+    ASSERT_TRUE(control("pauz").visible());
+    const auto hammer = [this] { return window->form()->mouseIcon().handle(); };
+    const auto raised = get<forms::Image>("upp").pictureHandle();
+    const auto lowered = get<forms::Image>("ner").pictureHandle();
+    // A press on a hole or the table lowers the hammer; the banner's leaves it.
+    const auto pressLowers = [&](QPoint p) {
+        window->form()->setMouseIcon(get<forms::Image>("upp").picture());
+        QTest::mousePress(window, Qt::LeftButton, {}, p);
+        const bool down = hammer() == lowered;
+        QTest::mouseRelease(window, Qt::LeftButton, {}, p);
+        return down;
+    };
+    for (int i = 1; i <= 9; ++i) {
+        const std::string hole = "Image" + std::to_string(i);
+        EXPECT_FALSE(pressLowers(pixelsOf(control(hole.c_str()).bounds().centre()))) << hole;
+    }
+    EXPECT_FALSE(pressLowers({208, 150}));
+    EXPECT_TRUE(pressLowers({209, 150}));
+    EXPECT_FALSE(pressLowers({10, 200}));
+    EXPECT_TRUE(pressLowers({10, 201}));
+    EXPECT_EQ(hammer(), raised) << "the release on the table raises it";
+}
+
+TEST_F(BoardWindow, TheControlInFrontShowsItsTooltip) {
+    struct Tip {
+        forms::Point at;
+        const char* text;
+    };
+    const Tip tips[] = {
+        {control("score").bounds().centre(), "yer' score"},
+        {control("mug").bounds().centre(), "Thy Happyface is coming if you bang many computers"},
+        {{4000, 2700}, "Thy level yer' in"},  // `level` over the lower part of Label3
+        {{4000, 2580}, ""},                   // Label3 alone
+        {{200, 3500}, ""},                    // the table
+    };
+    for (const Tip& tip : tips) {
+        const QPoint p = pixelsOf(tip.at);
+        QHelpEvent help(QEvent::ToolTip, p, window->mapToGlobal(p));
+        QApplication::sendEvent(window, &help);
+        const bool shown = *tip.text != '\0';
+        EXPECT_EQ(help.isAccepted(), shown) << tip.text;
+        EXPECT_EQ(shown ? QToolTip::text() : QString(), tip.text);
+    }
 }
 
 TEST_F(BoardWindow, StartingByTheButtonPopsUpAComputerInRealTime) {
