@@ -53,6 +53,19 @@ eventually eval '! banner_shown running' || fail "the banner stayed after starti
 # Exit, with no score: "Have a nice day!", then the program ends with 0.
 sleep 2.5
 click "$board" "$board_client" 108 211
+goodbye=$(window_named '^Klonkatron Game$')
+[ -n "$goodbye" ] || fail "no goodbye box titled \"Klonkatron Game\""
+# The timers go on under the box: the seconds of play still count.
+seconds=94x16+225+222
+shot "$board" "$board_client" under-box-1
+seconds_counted() {
+    shot "$board" "$board_client" under-box-2
+    local changed
+    changed=$(compare -metric AE "$shots/under-box-1.png[$seconds]" \
+        "$shots/under-box-2.png[$seconds]" null: 2>&1 || true)
+    [ "${changed%% *}" -gt 0 ]
+}
+eventually seconds_counted || fail "the timers stopped under the message box"
 answer_box "Klonkatron Game" Return goodbye
 expect_end "Exit"
 echo "screenshots in $shots"
