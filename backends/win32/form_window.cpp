@@ -25,6 +25,15 @@ int buttonsOf(WPARAM keys) {
            ((keys & MK_MBUTTON) != 0 ? MiddleButton : 0);
 }
 
+// The tooltip of the drawn control under a point (logical pixels), if any.
+std::string tipAt(const Form& form, double x, double y) {
+    const Control* control = form.controlAt({static_cast<int>(std::floor(x * kTwipsPerPixel)),
+                                             static_cast<int>(std::floor(y * kTwipsPerPixel))});
+    if (const auto* label = dynamic_cast<const Label*>(control)) return label->toolTip();
+    if (const auto* image = dynamic_cast<const Image*>(control)) return image->toolTip();
+    return {};
+}
+
 // The client area's top-left corner on the screen, in device pixels.
 POINT clientOrigin(const FormDesign& d, const Scale& scale, SIZE client) {
     if (d.startPosition == StartPosition::CenterScreen) {
@@ -77,10 +86,12 @@ FormWindow::FormWindow(Win32Backend& backend, Form& form)
         SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     }
     controls_.emplace(window_, form, scale_, backend_.fonts(), &FormWindow::controlProc);
+    tips_.emplace(window_);
     updatePointer();
 }
 
 FormWindow::~FormWindow() {
+    tips_.reset();
     if (window_ != nullptr) {
         SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
         DestroyWindow(window_);
@@ -186,6 +197,9 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND:
             command(LOWORD(wParam), HIWORD(wParam));
             return 0;
+        case WM_NOTIFY:
+            if (tips_->notify(*reinterpret_cast<NMHDR*>(lParam))) return 0;
+            break;
         case WM_DRAWITEM:
             controls_->drawPictureButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             return TRUE;
@@ -233,6 +247,7 @@ void FormWindow::mouse(UINT message, WPARAM wParam, LPARAM lParam) {
     int button = 0;
     switch (message) {
         case WM_MOUSEMOVE:
+            tips_->pointerOver(tipAt(*form_, x, y));
             app.mouseMove(*form_, x, y, buttonsOf(wParam), shiftOf(wParam));
             return;
         case WM_LBUTTONDOWN:

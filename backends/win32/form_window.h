@@ -8,6 +8,7 @@
 #include "backends/win32/back_buffer.h"
 #include "backends/win32/child_controls.h"
 #include "backends/win32/dpi.h"
+#include "backends/win32/tool_tips.h"
 #include "forms/form.h"
 #include "forms/form_view.h"
 
@@ -57,6 +58,7 @@ private:
     HWND window_ = nullptr;
     std::unique_ptr<BackBuffer> buffer_;
     std::optional<ChildControls> controls_;
+    std::optional<ToolTips> tips_;
     HCURSOR pointer_ = nullptr;  // the form's own, or nullptr for the arrow
     int buttonsDown_ = 0;
 };
