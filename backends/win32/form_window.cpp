@@ -79,12 +79,7 @@ FormWindow::FormWindow(Win32Backend& backend, Form& form)
                               nullptr);
     if (window_ == nullptr) throw std::runtime_error("no window for " + d.name);
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    // The windows with an icon show the program's own, the board's.
-    if (!form.icon().isEmpty() || !form.smallIcon().isEmpty()) {
-        HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
-        SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-        SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-    }
+    setIcons();
     controls_.emplace(window_, form, scale_, backend_.fonts(), &FormWindow::controlProc);
     tips_.emplace(window_);
     updatePointer();
@@ -97,6 +92,22 @@ FormWindow::~FormWindow() {
         DestroyWindow(window_);
     }
     if (pointer_ != nullptr) DestroyCursor(pointer_);
+    for (HICON icon : icons_) {
+        if (icon != nullptr) DestroyIcon(icon);
+    }
+}
+
+void FormWindow::setIcons() {
+    const Picture& big = form_->icon();
+    const Picture& small = form_->smallIcon().isEmpty() ? big : form_->smallIcon();
+    if (big.isEmpty()) return;
+    icons_ = {iconOf(big), iconOf(small)};
+    // Without the pictures' pixels, the program's own icon (the board's).
+    HICON fallback = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
+    SendMessageW(window_, WM_SETICON, ICON_BIG,
+                 reinterpret_cast<LPARAM>(icons_[0] ? icons_[0] : fallback));
+    SendMessageW(window_, WM_SETICON, ICON_SMALL,
+                 reinterpret_cast<LPARAM>(icons_[1] ? icons_[1] : fallback));
 }
 
 FormWindow* FormWindow::of(HWND window) {

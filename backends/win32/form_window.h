@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <memory>
 #include <optional>
 
@@ -46,6 +47,7 @@ private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK controlProc(HWND child, UINT message, WPARAM wParam, LPARAM lParam,
                                         UINT_PTR id, DWORD_PTR control);
+    void setIcons();
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void paint();
     void mouse(UINT message, WPARAM wParam, LPARAM lParam);
@@ -59,7 +61,8 @@ private:
     std::unique_ptr<BackBuffer> buffer_;
     std::optional<ChildControls> controls_;
     std::optional<ToolTips> tips_;
-    HCURSOR pointer_ = nullptr;  // the form's own, or nullptr for the arrow
+    HCURSOR pointer_ = nullptr;     // the form's own, or nullptr for the arrow
+    std::array<HICON, 2> icons_{};  // large and small, made from the form's pictures
     int buttonsDown_ = 0;
 };
 

@@ -8,10 +8,13 @@
 
 namespace forms::win32 {
 
-HCURSOR pointerOf(const Picture& picture, double ratio) {
+namespace {
+
+// An icon or pointer from a picture's pixels, each a `scale` square, with a
+// one-bit mask of its clear pixels.
+HICON iconFromPixels(const Picture& picture, int scale, bool pointer) {
     const PicturePixels* pixels = picturePixelsOf(picture);
     if (pixels == nullptr) return nullptr;
-    const int scale = std::max(1, static_cast<int>(std::lround(ratio)));
     const int width = pixels->width * scale;
     const int height = pixels->height * scale;
 
@@ -55,15 +58,23 @@ HCURSOR pointerOf(const Picture& picture, double ratio) {
     HBITMAP maskBitmap = CreateBitmap(width, height, 1, 1, mask.data());
 
     ICONINFO info{};
-    info.fIcon = FALSE;
+    info.fIcon = pointer ? FALSE : TRUE;
     info.xHotspot = static_cast<DWORD>(picture.source().hotSpotX * scale);
     info.yHotspot = static_cast<DWORD>(picture.source().hotSpotY * scale);
     info.hbmMask = maskBitmap;
     info.hbmColor = colour;
-    HCURSOR cursor = CreateIconIndirect(&info);
+    HICON made = CreateIconIndirect(&info);
     DeleteObject(maskBitmap);
     DeleteObject(colour);
-    return cursor;
+    return made;
 }
+
+}  // namespace
+
+HCURSOR pointerOf(const Picture& picture, double ratio) {
+    return iconFromPixels(picture, std::max(1, static_cast<int>(std::lround(ratio))), true);
+}
+
+HICON iconOf(const Picture& picture) { return iconFromPixels(picture, 1, false); }
 
 }  // namespace forms::win32

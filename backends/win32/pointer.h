@@ -11,5 +11,8 @@ namespace forms::win32 {
 // pixels clear, pointing with the picture's hot spot. nullptr where the
 // picture has no pixels; the caller destroys it with DestroyCursor.
 HCURSOR pointerOf(const Picture& picture, double ratio);
+// A window icon made from a picture at its own size; nullptr where the
+// picture has no pixels. The caller destroys it with DestroyIcon.
+HICON iconOf(const Picture& picture);
 
 }  // namespace forms::win32

@@ -41,13 +41,11 @@ shoot_board() {  # <scale> <screenshot name>
     wait $game 2>/dev/null || true
 }
 
-wine_call reg delete "$dpi_key" /v LogPixels /f || true
 shoot_board 1 board-1x
 like_reference "$shots/board-1x.png" "$reference" || fail "the board differs from the Qt program's"
 
 start_wine
 wine_call reg add "$dpi_key" /v LogPixels /t REG_DWORD /d 192 /f
-trap 'wine_call reg delete "$dpi_key" /v LogPixels /f; timeout 30 "$WINESERVER" -k 2>/dev/null; kill $game $xvfb 2>/dev/null || true' EXIT
 shoot_board 2 board-2x
 wine_call reg delete "$dpi_key" /v LogPixels /f
 for p in "${points[@]}"; do

@@ -29,6 +29,8 @@ start_wine() {
             /t REG_DWORD /d 0 /f
         timeout 120 "$WINESERVER" -w' </dev/null >/dev/null 2>&1 || fail "no Wine prefix"
     timeout 30 "$WINESERVER" -p10 </dev/null >/dev/null 2>&1 || true
+    # Every test starts at 96 dots per inch, whatever the one before did.
+    wine_call reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f || true
 }
 
 # Starts the program on the display; its process is $game. The program,
