@@ -43,4 +43,28 @@ QImage softShadow(const QSize& size, const QPainterPath& shape, const QColor& co
     return blurAlpha(blurAlpha(mask, radius, true), radius, false);
 }
 
+QImage averagedDown(const QImage& large, int factor) {
+    const QImage source = large.convertToFormat(QImage::Format_ARGB32);
+    QImage small(large.width() / factor, large.height() / factor, QImage::Format_ARGB32);
+    const int n = factor * factor;
+    for (int y = 0; y < small.height(); ++y) {
+        for (int x = 0; x < small.width(); ++x) {
+            int r = 0, g = 0, b = 0, a = 0;
+            for (int dy = 0; dy < factor; ++dy) {
+                for (int dx = 0; dx < factor; ++dx) {
+                    const QRgb c = source.pixel(x * factor + dx, y * factor + dy);
+                    r += qRed(c);
+                    g += qGreen(c);
+                    b += qBlue(c);
+                    a += qAlpha(c);
+                }
+            }
+            // rounded to the nearest level
+            small.setPixel(
+                x, y, qRgba((r + n / 2) / n, (g + n / 2) / n, (b + n / 2) / n, (a + n / 2) / n));
+        }
+    }
+    return small;
+}
+
 }  // namespace klonkatron::art::draw

@@ -11,6 +11,11 @@ namespace klonkatron::art::draw {
 // of that size with clear pixels around it.
 QImage softShadow(const QSize& size, const QPainterPath& shape, const QColor& colour, int radius);
 
+// A picture painted at `factor` times its size, brought to its size by
+// averaging each square of factor by factor pixels: fine detail comes out
+// soft, as in a photograph, and the same on every processor.
+QImage averagedDown(const QImage& large, int factor);
+
 // A small random number generator whose sequence is the same on every
 // system, so that painted textures come out the same.
 class Dice {

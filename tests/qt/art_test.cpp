@@ -183,9 +183,25 @@ TEST(Backdrops, MergeIntoTheirWindowsGreen) {
     EXPECT_TRUE(allOf(banner, QRect(0, 0, 273, 3), tableGreen));
     EXPECT_TRUE(allOf(banner, QRect(0, 0, 3, 70), tableGreen));
     EXPECT_TRUE(allOf(banner, QRect(0, 64, 273, 6), tableGreen));
-    // The photograph's white merges with its window's white.
+}
+
+// The picture window cuts the photograph by 8 pixels on the left, top and
+// bottom and 3 on the right: there it is plain white, merging with the
+// window's white, and nothing of the dog is lost. The dog fills the rest.
+TEST(Photograph, KeepsTheDogInsideWhatThePictureWindowShows) {
     const QImage dog = picture(klonkatron::art::dachshund);
-    EXPECT_TRUE(allOf(dog, QRect(0, 0, 238, 30), qRgb(0xFF, 0xFF, 0xFF)));
+    const QRgb white = qRgb(0xFF, 0xFF, 0xFF);
+    for (const QRect& cut :
+         {QRect(0, 0, 238, 8), QRect(0, 0, 8, 264), QRect(0, 256, 238, 8), QRect(235, 0, 3, 264)})
+        EXPECT_TRUE(allOf(dog, cut, white)) << cut.x() << "," << cut.y();
+
+    QRect coat;  // darker than the soft shadow on the floor
+    for (int y = 0; y < dog.height(); ++y)
+        for (int x = 0; x < dog.width(); ++x)
+            if (qGray(dog.pixel(x, y)) < 160) coat |= QRect(x, y, 1, 1);
+    const QRect shown(8, 8, 227, 248);
+    EXPECT_GT(coat.width(), shown.width() * 9 / 10);
+    EXPECT_GT(coat.height(), shown.height() * 8 / 10);
 }
 
 // The program's icon is the board's window icon, pixel for pixel, at both
