@@ -214,6 +214,10 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DRAWITEM:
             controls_->drawPictureButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             return TRUE;
+        case WM_SETFOCUS:
+            // Back in the window, the keys go to the control they went to.
+            focusControl();
+            return 0;
         case WM_CLOSE:
             // Only the runtime closes a window; a close from the system asks it.
             if (form_ != nullptr) backend_.app().closeRequested(*form_);
