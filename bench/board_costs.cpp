@@ -11,11 +11,9 @@
 #include <memory>
 
 #include "backends/qt/form_window.h"
-#include "backends/qt/qt_backend.h"
-#include "forms/application.h"
-#include "forms/system/unavailable_system.h"
+#include "designs/window_names.h"
 #include "game/form1.h"
-#include "program/game_windows.h"
+#include "program/qt_program.h"
 
 namespace {
 
@@ -23,14 +21,9 @@ namespace {
 class RunningBoard {
 public:
     RunningBoard() {
-        backend.attach(app);
-        klonkatron::registerWindows(app);
-        app.show("Form1");
+        app.show(klonkatron::window::kBoard);
         app.buttonClick(board().get<forms::CommandButton>("Command3"));
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (auto* w = qobject_cast<forms::qt::FormWindow*>(top); w && w->form() == &board())
-                window = w;
-        }
+        window = forms::qt::windowOf(board());
     }
     ~RunningBoard() {
         app.end();
@@ -40,12 +33,11 @@ public:
     RunningBoard& operator=(const RunningBoard&) = delete;
 
     [[nodiscard]] klonkatron::Form1& board() const {
-        return dynamic_cast<klonkatron::Form1&>(*app.find("Form1"));
+        return dynamic_cast<klonkatron::Form1&>(*app.find(klonkatron::window::kBoard));
     }
 
-    forms::qt::QtBackend backend;
-    forms::UnavailableSystem system;
-    forms::Application app{backend, system, klonkatron::kProgramTitle};
+    klonkatron::QtProgram program{klonkatron::SystemChoice::Unavailable};
+    forms::Application& app = program.app();
     forms::qt::FormWindow* window = nullptr;
 };
 
@@ -81,7 +73,7 @@ void levelCheck(benchmark::State& state) {
     klonkatron::Form1& board = running.board();
     board.get<forms::Label>("score").setNumber(static_cast<double>(state.range(0)));
     forms::Timer& check = board.get<forms::Timer>("Timer4");
-    for (auto _ : state) running.app.dispatch(board, check.onTimer);
+    for (auto _ : state) running.app.dispatch(board, check.onTimer, {"Timer", &check});
 }
 BENCHMARK(levelCheck)->ArgName("score")->Arg(100)->Arg(9000);
 

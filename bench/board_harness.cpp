@@ -56,7 +56,7 @@ int main(int argc, char* argv[]) {
         player.click(klonkatron::kStartupWindow, "Command1");
         watch = std::make_unique<bench::BoardWatch>(app, player.board());
         pause(500);  // the board, as seen
-        player.click("Form1", "Command3");
+        player.click(klonkatron::window::kBoard, "Command3");
         watch->playStarted();
         player.raiseTo(wanted, [&] {
             QEventLoop loop;

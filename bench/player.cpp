@@ -3,10 +3,12 @@
 #include <stdexcept>
 #include <string>
 
+#include "designs/window_names.h"
+
 namespace bench {
 
 klonkatron::Form1& Player::board() const {
-    auto* board = dynamic_cast<klonkatron::Form1*>(app_.find("Form1"));
+    auto* board = dynamic_cast<klonkatron::Form1*>(app_.find(klonkatron::window::kBoard));
     if (board == nullptr) throw std::logic_error("the board is not open");
     return *board;
 }

@@ -24,9 +24,9 @@ void wholeGameAtFastestLevel(benchmark::State& state) {
         runtime.backend().answerUnscripted(
             [](const forms::MessageBoxRequest&) { return forms::MsgResult::Ok; });
         klonkatron::registerWindows(runtime.app());
-        runtime.app().show("Form1");
+        runtime.app().show(klonkatron::window::kBoard);
         bench::Player player(runtime.app());
-        player.click("Form1", "Command3");
+        player.click(klonkatron::window::kBoard, "Command3");
         const auto oneCheck = [&runtime] { runtime.advance(1); };
         player.raiseTo(kFastestLevel, oneCheck);
         runtime.advance(kMillisecondsAtFastest);

@@ -9,7 +9,17 @@ if(NOT KLONKATRON_WINE OR NOT KLONKATRON_WINESERVER)
                       "(packaging/debian-windows-deps.txt)")
 endif()
 set(KLONKATRON_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
-configure_file(${CMAKE_CURRENT_LIST_DIR}/wine-run.sh.in ${CMAKE_BINARY_DIR}/wine-run @ONLY
-               FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
-                                WORLD_READ WORLD_EXECUTE)
+# The prefix and its server (start, stop, run): the test run starts the
+# server once as the fixture `wine_prefix` (tests/CMakeLists.txt), and every
+# test under Wine requires it through KLONKATRON_WINE_TEST_PROPERTIES.
+set(KLONKATRON_WINE_PREFIX_SCRIPT ${CMAKE_BINARY_DIR}/wine-prefix)
+set(KLONKATRON_WINE_TEST_PROPERTIES FIXTURES_REQUIRED wine_prefix)
+# The build lists the tests of a test program by running it: the first
+# program of a build may wait while the prefix is made (a minute or more).
+set(KLONKATRON_DISCOVERY_TIMEOUT 900)
+foreach(script wine-prefix wine-run)
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/${script}.sh.in ${CMAKE_BINARY_DIR}/${script} @ONLY
+                 FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+                                  WORLD_READ WORLD_EXECUTE)
+endforeach()
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run)

@@ -4,6 +4,7 @@
 
 #include "art/catalogue.h"
 #include "designs/credits.h"
+#include "designs/window_names.h"
 
 namespace klonkatron {
 namespace {
@@ -53,7 +54,7 @@ LineDesign line(const char* name, int x1, int y1, int x2, int y2, Color color) {
 
 FormDesign makeForm1() {
     return FormDesign{
-        .name = "Form1",
+        .name = window::kBoard,
         .caption = std::string("Klonkatron - By ") + credits::kAuthor,
         .borderStyle = BorderStyle::FixedToolWindow,
         .controlBox = false,

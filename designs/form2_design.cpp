@@ -1,6 +1,7 @@
 #include "designs/form2_design.h"
 
 #include "art/catalogue.h"
+#include "designs/window_names.h"
 
 namespace klonkatron {
 
@@ -8,7 +9,7 @@ using namespace forms;
 
 const FormDesign& form2Design() {
     static const FormDesign design{
-        .name = "Form2",
+        .name = window::kPicture,
         .caption = "Form2",  // seen only outside the window, as in the taskbar
         .borderStyle = BorderStyle::None,
         .clientWidth = 3405,

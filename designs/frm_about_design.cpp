@@ -4,6 +4,7 @@
 
 #include "art/catalogue.h"
 #include "designs/credits.h"
+#include "designs/window_names.h"
 
 namespace klonkatron {
 namespace {
@@ -18,7 +19,7 @@ std::string makeCredits() {
 
 FormDesign makeFrmAbout() {
     return FormDesign{
-        .name = "frmAbout",
+        .name = window::kAbout,
         .caption = "About Klonkatron",
         .borderStyle = BorderStyle::FixedToolWindow,
         .controlBox = true,

@@ -1,6 +1,7 @@
 #include "designs/frm_splash1_design.h"
 
 #include "art/catalogue.h"
+#include "designs/window_names.h"
 
 namespace klonkatron {
 
@@ -21,7 +22,7 @@ const char* const kScriptureText =
 
 const FormDesign& frmSplash1Design() {
     static const FormDesign design{
-        .name = "frmSplash1",
+        .name = window::kText,
         .caption = "",
         .borderStyle = BorderStyle::FixedDialog,
         .controlBox = false,

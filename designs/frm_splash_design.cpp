@@ -4,6 +4,7 @@
 
 #include "art/catalogue.h"
 #include "designs/credits.h"
+#include "designs/window_names.h"
 
 namespace klonkatron {
 namespace {
@@ -25,7 +26,7 @@ std::string creditsText() {
 
 FormDesign makeFrmSplash() {
     return FormDesign{
-        .name = "frmSplash",
+        .name = window::kSplash,
         .caption = "",
         .borderStyle = BorderStyle::FixedDialog,
         .controlBox = false,

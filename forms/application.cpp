@@ -2,12 +2,29 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iostream>
+#include <stdexcept>
 
 namespace forms {
 namespace {
 
 // Thrown by end() to stop the handler that called it; only dispatch sees it.
 struct EndRequest {};
+
+// "Run-time error 424 (Object required) in frmAbout.Image1_Click"
+std::string errorLine(const RuntimeError& error, const Form& form, HandlerName name) {
+    std::string handler = form.name() + ".";
+    if (name.control == nullptr) {
+        handler += "Form";
+    } else {
+        handler += name.control->name();
+        if (name.control->index() >= 0)
+            handler += "(" + std::to_string(name.control->index()) + ")";
+    }
+    handler += "_" + std::string(name.event);
+    return "Run-time error " + std::to_string(error.number()) + " (" + error.what() + ") in " +
+           handler;
+}
 
 }  // namespace
 
@@ -16,11 +33,23 @@ Application::Application(Backend& backend, SystemServices& system, std::string t
       system_(system),
       title_(std::move(title)),
       scheduler_([&backend] { return backend.monotonicMicros(); },
-                 [&backend] { backend.timersChanged(); }) {}
+                 [this] { alarm_.timersChanged(); }),
+      alarm_(scheduler_, [&backend](std::optional<std::int64_t> at) { backend.setAlarm(at); }),
+      errorLog_([](const std::string& line) { std::cerr << line << std::endl; }) {
+    backend_.app_ = this;
+}
 
 Application::~Application() {
     ended_ = true;
+    alarm_.stop();
     for (auto& form : loaded_) release(*form);
+    backend_.app_ = nullptr;
+}
+
+int Application::run() { return ended_ ? 0 : backend_.run(); }
+
+void Application::alarmRang() {
+    alarm_.rang([this] { runDueTimers(); });
 }
 
 // --- Windows -------------------------------------------------------------
@@ -47,7 +76,13 @@ Form& Application::load(std::string_view name) {
     if (Form* form = find(name)) return *form;
     const auto factory = factories_.find(name);
     if (factory == factories_.end()) throw RuntimeError(RuntimeError::ObjectRequired);
-    loaded_.push_back(factory->second(*this));
+    std::unique_ptr<Form> made = factory->second(*this);
+    // A design of another name could never be found again: a wiring fault.
+    if (made->name() != name) {
+        throw std::logic_error("window registered as " + std::string(name) + " has the design " +
+                               made->name());
+    }
+    loaded_.push_back(std::move(made));
     Form& form = *loaded_.back();
     form.loaded_ = true;
     for (const auto& control : form.controls()) {
@@ -55,7 +90,7 @@ Form& Application::load(std::string_view name) {
             scheduler_.start(*timer);
         }
     }
-    dispatch(form, form.onLoad);
+    dispatch(form, form.onLoad, {"Load"});
     return form;
 }
 
@@ -109,6 +144,7 @@ void Application::settle() {
     unloaded_.clear();
     if (lastFormMayBeGone_ && loaded_.empty() && !ended_) {
         ended_ = true;
+        alarm_.stop();
         backend_.programEnded();
     }
     lastFormMayBeGone_ = false;
@@ -116,7 +152,7 @@ void Application::settle() {
 
 // --- Dispatch ------------------------------------------------------------
 
-void Application::dispatch(Form& form, const Handler& handler) {
+void Application::dispatch(Form& form, const Handler& handler, HandlerName name) {
     if (ended_ || !form.isLoaded() || !handler) return;
     HandlerScope scope(*this);
     try {
@@ -124,14 +160,17 @@ void Application::dispatch(Form& form, const Handler& handler) {
     } catch (const RuntimeError& error) {
         lastError_ = error;
         ++errorCount_;
+        if (errorLog_) errorLog_(errorLine(error, form, name));
     } catch (const EndRequest&) {
         // The handler called end(): it stops here, and so does the program.
     }
 }
 
-void Application::dispatch(Form& form, const MouseHandler& handler, const MouseEvent& event) {
+void Application::dispatch(Form& form, const MouseHandler& handler, const MouseEvent& event,
+                           HandlerName name) {
     if (!handler) return;
-    dispatch(form, [&handler, &event] { handler(event); });
+    dispatch(
+        form, [&handler, &event] { handler(event); }, name);
 }
 
 void Application::timerChanged(Timer& timer) {
@@ -148,7 +187,7 @@ void Application::fireTimer(Timer& timer) {
     // a message box) is skipped.
     if (timer.inHandler_ || !timer.onTimer) return;
     timer.inHandler_ = true;
-    dispatch(timer.form(), timer.onTimer);
+    dispatch(timer.form(), timer.onTimer, {"Timer", &timer});
     timer.inHandler_ = false;
 }
 
@@ -162,8 +201,9 @@ void Application::runDueTimers() {
 
 MsgResult Application::msgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
                               const std::string& title) {
-    const MsgResult answer =
-        backend_.showMessageBox({text, title.empty() ? title_ : title, buttons, icon});
+    const MsgResult answer = alarm_.whileModal([&] {
+        return backend_.showMessageBox({text, title.empty() ? title_ : title, buttons, icon});
+    });
     // The program may have ended while the box was open (a timer's handler
     // called end()); the handler that opened it stops too.
     if (ended_ && depth_ > 0) throw EndRequest{};
@@ -177,6 +217,7 @@ void Application::closeAll() {
     unloaded_.insert(unloaded_.end(), std::make_move_iterator(loaded_.begin()),
                      std::make_move_iterator(loaded_.end()));
     loaded_.clear();
+    alarm_.stop();
     backend_.programEnded();
 }
 

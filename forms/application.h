@@ -17,6 +17,7 @@
 #include "forms/runtime_error.h"
 #include "forms/scheduler.h"
 #include "forms/system/system_services.h"
+#include "forms/timer_alarm.h"
 
 namespace forms {
 
@@ -26,6 +27,7 @@ class Application {
 public:
     using FormFactory = std::function<std::unique_ptr<Form>(Application&)>;
 
+    // Binds itself to the backend, which serves this program only.
     Application(Backend& backend, SystemServices& system, std::string title);
     ~Application();
     Application(const Application&) = delete;
@@ -39,7 +41,9 @@ public:
     // The names of every registered window, in alphabetical order.
     [[nodiscard]] std::vector<std::string> formNames() const;
     // The loaded form of that name, created (and its load handler run) if it
-    // is not loaded. An unknown name raises "object required".
+    // is not loaded. An unknown name raises "object required"; a window
+    // whose design carries another name than it was registered by is a
+    // wiring fault (std::logic_error), which no handler swallows.
     Form& load(std::string_view name);
     // Shows a form modeless, loading it first where needed, and returns at
     // once; showing a shown form keeps that one window.
@@ -53,14 +57,23 @@ public:
 
     // --- Dispatch ----------------------------------------------------------
     // Runs one event handler of a loaded form. A run-time error ends only
-    // that handler; after end() no handler runs.
-    void dispatch(Form& form, const Handler& handler);
-    void dispatch(Form& form, const MouseHandler& handler, const MouseEvent& event);
-    // Delivers the timer ticks that are due.
-    void runDueTimers();
-    [[nodiscard]] bool handlerRunning() const { return depth_ > 0; }
+    // that handler and leaves one line in the error log; after end() no
+    // handler runs.
+    void dispatch(Form& form, const Handler& handler, HandlerName name);
+    void dispatch(Form& form, const MouseHandler& handler, const MouseEvent& event,
+                  HandlerName name);
     [[nodiscard]] const std::optional<RuntimeError>& lastError() const { return lastError_; }
     [[nodiscard]] int errorCount() const { return errorCount_; }
+    // Where the line of each run-time error goes: standard error, unless a
+    // test captures or silences it.
+    using ErrorLog = std::function<void(const std::string& line)>;
+    void setErrorLog(ErrorLog log) { errorLog_ = std::move(log); }
+
+    // --- The event loop, as a backend drives it -----------------------------
+    // Runs the backend's event loop until the program ends.
+    int run();
+    // The backend's alarm rang: the due ticks run, and the alarm is set again.
+    void alarmRang();
 
     // --- Input, as a backend reports it ------------------------------------
     // Positions are in the window's client pixels (logical, at 96 dpi).
@@ -68,7 +81,7 @@ public:
     void mouseRelease(Form& form, double x, double y, int button, int shift);
     void mouseMove(Form& form, double x, double y, int buttons, int shift);
     // The pointer moved over a widget control (a button).
-    void widgetMouseMove(Control& control, const MouseEvent& event);
+    void widgetMouseMove(Control& control, double x, double y, int buttons, int shift);
     // A button was pressed by the mouse or the keyboard.
     void buttonClick(CommandButton& button);
     // A key went down in a window. Returns true when the runtime used it
@@ -127,6 +140,8 @@ private:
     };
 
     void timerChanged(Timer& timer);
+    // Delivers the timer ticks that are due.
+    void runDueTimers();
     void fireTimer(Timer& timer);
     void release(Form& form);
     void settle();
@@ -137,6 +152,7 @@ private:
     SystemServices& system_;
     std::string title_;
     Scheduler scheduler_;
+    TimerAlarm alarm_;
     Random random_;
     std::map<std::string, FormFactory, std::less<>> factories_;
     std::string mainForm_;
@@ -147,6 +163,7 @@ private:
     bool lastFormMayBeGone_ = false;
     std::optional<RuntimeError> lastError_;
     int errorCount_ = 0;
+    ErrorLog errorLog_;
 };
 
 }  // namespace forms

@@ -1,16 +1,10 @@
 // Mouse and key input: which control an event goes to, capture from press to
 // release, and the keys the runtime itself answers.
-#include <cmath>
-
 #include "forms/application.h"
+#include "forms/pixels.h"
 
 namespace forms {
 namespace {
-
-Point twipsAt(double x, double y) {
-    return {static_cast<int>(std::floor(x * kTwipsPerPixel)),
-            static_cast<int>(std::floor(y * kTwipsPerPixel))};
-}
 
 // Mouse positions are relative to the control that receives the event.
 MouseEvent eventFor(const Control* target, Point p, int button, int shift) {
@@ -34,7 +28,8 @@ void Application::mousePress(Form& form, double x, double y, int button, int shi
         capture = {true, form.controlAt(p), button, 0};
     }
     capture.buttonsDown |= button;
-    dispatch(form, downHandler(form, capture.target), eventFor(capture.target, p, button, shift));
+    dispatch(form, downHandler(form, capture.target), eventFor(capture.target, p, button, shift),
+             {"MouseDown", capture.target});
 }
 
 void Application::mouseRelease(Form& form, double x, double y, int button, int shift) {
@@ -48,11 +43,12 @@ void Application::mouseRelease(Form& form, double x, double y, int button, int s
     const bool clickButton = button == capture.firstButton && button == LeftButton;
     if (lastButtonUp) capture = {};
 
-    dispatch(form, target ? target->onMouseUp : form.onMouseUp, eventFor(target, p, button, shift));
+    dispatch(form, target ? target->onMouseUp : form.onMouseUp, eventFor(target, p, button, shift),
+             {"MouseUp", target});
     // A click needs the release over the same control, still visible.
     if (lastButtonUp && clickButton && form.isLoaded() && form.controlAt(p) == target &&
         form.clientRect().contains(p) && (target == nullptr || target->visible())) {
-        dispatch(form, target ? target->onClick : form.onClick);
+        dispatch(form, target ? target->onClick : form.onClick, {"Click", target});
     }
 }
 
@@ -69,19 +65,20 @@ void Application::mouseMove(Form& form, double x, double y, int buttons, int shi
         return;
     }
     dispatch(form, target ? target->onMouseMove : form.onMouseMove,
-             eventFor(target, p, buttons, shift));
+             eventFor(target, p, buttons, shift), {"MouseMove", target});
 }
 
-void Application::widgetMouseMove(Control& control, const MouseEvent& event) {
+void Application::widgetMouseMove(Control& control, double x, double y, int buttons, int shift) {
     if (ended_ || !control.form().isLoaded()) return;
     HandlerScope scope(*this);
-    dispatch(control.form(), control.onMouseMove, event);
+    dispatch(control.form(), control.onMouseMove, eventFor(&control, twipsAt(x, y), buttons, shift),
+             {"MouseMove", &control});
 }
 
 void Application::buttonClick(CommandButton& button) {
     if (ended_ || !button.form().isLoaded() || !button.visible()) return;
     HandlerScope scope(*this);
-    dispatch(button.form(), button.onClick);
+    dispatch(button.form(), button.onClick, {"Click", &button});
 }
 
 bool Application::keyPress(Form& form, const KeyEvent& key) {
@@ -121,7 +118,7 @@ bool Application::keyPress(Form& form, const KeyEvent& key) {
 
     if (form.design().keyPreview && key.character != 0 && form.onKeyPress) {
         int keyAscii = static_cast<int>(key.character);
-        dispatch(form, [&form, &keyAscii] { form.onKeyPress(keyAscii); });
+        dispatch(form, [&form, &keyAscii] { form.onKeyPress(keyAscii); }, {"KeyPress"});
         if (keyAscii == 0 || !form.isLoaded()) return true;
     }
     return false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <string_view>
 
 namespace forms {
 
@@ -29,6 +30,15 @@ struct KeyEvent {
 
 inline constexpr int kKeyEnter = 13;
 inline constexpr int kKeyEscape = 27;
+
+class Control;
+
+// Which handler runs: an event ("Click") of a control, or of the window
+// itself; named in the line a run-time error leaves.
+struct HandlerName {
+    std::string_view event;
+    const Control* control = nullptr;
+};
 
 using Handler = std::function<void()>;
 using MouseHandler = std::function<void(const MouseEvent&)>;

@@ -1,8 +1,9 @@
 #include "forms/form.h"
 
-#include <limits>
+#include <algorithm>
 
 #include "forms/application.h"
+#include "forms/pixels.h"
 
 namespace forms {
 namespace {
@@ -83,17 +84,30 @@ void Form::setMouseIcon(const Picture& picture) {
     if (view_) view_->pointerChanged();
 }
 
-Control* Form::firstInTabOrder() const {
-    Control* first = nullptr;
-    int lowest = std::numeric_limits<int>::max();
+std::vector<Control*> Form::tabOrder() const {
+    std::vector<Control*> order;
     for (const auto& control : controls_) {
-        const int index = tabIndexOf(*control);
-        if (index >= 0 && control->visible() && index < lowest) {
-            lowest = index;
-            first = control.get();
-        }
+        if (tabIndexOf(*control) >= 0) order.push_back(control.get());
     }
-    return first;
+    std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
+        return tabIndexOf(*a) < tabIndexOf(*b);
+    });
+    return order;
+}
+
+Control* Form::firstInTabOrder() const {
+    for (Control* control : tabOrder()) {
+        if (control->visible()) return control;
+    }
+    return nullptr;
+}
+
+const std::string& Form::toolTipAt(double x, double y) const {
+    static const std::string none;
+    const Control* control = controlAt(twipsAt(x, y));
+    if (const auto* label = dynamic_cast<const Label*>(control)) return label->toolTip();
+    if (const auto* image = dynamic_cast<const Image*>(control)) return image->toolTip();
+    return none;
 }
 
 CommandButton* Form::defaultButton() const {

@@ -50,6 +50,9 @@ public:
     // The front-most visible label or image whose rectangle holds the point,
     // or nullptr over bare background or outside the client area.
     [[nodiscard]] Control* controlAt(Point twips) const;
+    // The tooltip to show at a point of the client area (pixels, as input
+    // comes): that of the label or image in front there; empty for none.
+    [[nodiscard]] const std::string& toolTipAt(double x, double y) const;
 
     [[nodiscard]] const Picture& picture() const { return picture_; }
     [[nodiscard]] const Picture& icon() const { return icon_; }
@@ -65,8 +68,11 @@ public:
     // The control with the keyboard focus, as the backend reports it.
     [[nodiscard]] Control* focused() const { return focused_; }
     void setFocused(Control* control) { focused_ = control; }
-    // The control that has the focus when the window opens: the button or
-    // text box lowest in the tab order.
+    // The buttons and text boxes by tab index, those of one index in design
+    // order: the order the Tab key walks, hidden ones included.
+    [[nodiscard]] std::vector<Control*> tabOrder() const;
+    // The control that has the focus when the window opens: the first
+    // visible one in the tab order.
     [[nodiscard]] Control* firstInTabOrder() const;
 
     [[nodiscard]] CommandButton* defaultButton() const;
@@ -86,7 +92,6 @@ public:
 
 private:
     friend class Application;
-    friend class InputRouter;
 
     Application& app_;
     const FormDesign& design_;

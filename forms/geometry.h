@@ -8,7 +8,6 @@ namespace forms {
 inline constexpr int kTwipsPerPixel = 15;
 
 constexpr int pixelsFromTwips(int twips) { return twips / kTwipsPerPixel; }
-constexpr int twipsFromPixels(int pixels) { return pixels * kTwipsPerPixel; }
 
 struct Point {
     int x = 0;

@@ -6,9 +6,9 @@
 
 namespace forms {
 
-// Where a picture's pixels come from: a named image of the program's own
-// resources, with its size in pixels. The runtime core never decodes pixels;
-// only a painting backend does.
+// Where a picture's pixels come from: a named image among those the program
+// carries, with its size in pixels. Backends get the pixels from
+// forms/picture_pixels.h when they paint.
 struct PictureSource {
     std::string_view resource;  // image name, for example "ibm"
     int width = 0;              // pixels

@@ -14,8 +14,6 @@ public:
     // The next fraction of the sequence, 0 <= r < 1.
     float next();
 
-    [[nodiscard]] std::uint32_t state() const { return state_; }
-
 private:
     static constexpr std::uint32_t kMask = 0xFFFFFF;
     std::uint32_t state_ = 0x50000;

@@ -9,7 +9,7 @@ set -euo pipefail
 
 build=$(cd "$1" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
-targets=(caption_number registry_lookup)
+targets=(caption_number registry_lookup png_decoder)
 total=${FUZZ_SECONDS:-60}
 share=$((total / ${#targets[@]}))
 [ "$share" -ge 1 ] || share=1

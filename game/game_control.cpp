@@ -2,6 +2,7 @@
 // Command3, stopping play for the About window, and the hidden counter of
 // clicks on the face.
 #include "designs/form1_design.h"
+#include "designs/window_names.h"
 #include "game/form1.h"
 
 namespace klonkatron {
@@ -40,7 +41,7 @@ void Form1::Command3_Click() {
 void Form1::Command2_Click() {
     switchTimers1To4(false);
     Timer5.setEnabled(false);
-    app().show("frmAbout");
+    app().show(window::kAbout);
 }
 
 void Form1::mug_Click() { Label5.setNumber(Label5.number() + 1); }
@@ -48,7 +49,7 @@ void Form1::mug_Click() { Label5.setNumber(Label5.number() + 1); }
 void Form1::Timer8_Timer() {
     if (Label5.caption() == "5") {
         Label5.setCaption("0");
-        app().show("frmSplash1");
+        app().show(window::kText);
     }
 }
 

@@ -11,12 +11,13 @@
 #include <cstdio>
 
 #include "art/catalogue.h"
-#include "art/resources.h"
+#include "backends/qt/picture_image.h"
+#include "forms/picture_pixels.h"
 
 namespace {
 
-QImage resource(const forms::PictureSource& source) {
-    return QImage(klonkatron::art::resourcePath(source)).convertToFormat(QImage::Format_ARGB32);
+QImage pictureOf(const forms::PictureSource& source) {
+    return forms::qt::imageOf(forms::pixelsOf(source)).convertToFormat(QImage::Format_ARGB32);
 }
 
 QImage padded(const QImage& image, int size) {
@@ -42,10 +43,11 @@ int main(int argc, char* argv[]) {
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
     const QString name = QString::fromLocal8Bit(argv[2]);
-    const QImage small = resource(klonkatron::art::form1SmallIcon);
-    const QImage icon = resource(klonkatron::art::form1Icon);
+    const QImage small = pictureOf(klonkatron::art::form1SmallIcon);
+    const QImage icon = pictureOf(klonkatron::art::form1Icon);
     if (small.isNull() || icon.isNull()) {
-        std::fprintf(stderr, "export_icons: the window icon is missing from the resources\n");
+        std::fprintf(stderr,
+                     "export_icons: the window icon is missing from the program's images\n");
         return 1;
     }
     bool ok = write(small, folder, name) && write(icon, folder, name) &&

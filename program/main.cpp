@@ -2,7 +2,7 @@
 // event handlers of the windows.
 #include <QApplication>
 
-#include "art/resources.h"
+#include "art/program_icon.h"
 #include "backends/qt/font_preparation.h"
 #include "program/qt_program.h"
 

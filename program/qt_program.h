@@ -1,27 +1,22 @@
 #pragma once
 
-#include <memory>
-
 #include "backends/qt/qt_backend.h"
-#include "forms/application.h"
-#include "forms/system/system_services.h"
+#include "program/game_program.h"
 
 namespace klonkatron {
 
-// The program as it runs: its windows on the Qt backend with the services
-// of the system it runs on. A QApplication must exist first.
+// The game on the Qt backend. A QApplication must exist first.
 class QtProgram {
 public:
-    QtProgram();
+    explicit QtProgram(SystemChoice system = SystemChoice::Native) : program_(backend_, system) {}
 
-    forms::Application& app() { return app_; }
-    // Shows the first window and runs until the program ends.
-    int run();
+    [[nodiscard]] forms::Application& app() { return program_.app(); }
+    [[nodiscard]] forms::qt::QtBackend& backend() { return backend_; }
+    int run() { return program_.run(); }
 
 private:
     forms::qt::QtBackend backend_;
-    std::unique_ptr<forms::SystemServices> system_;
-    forms::Application app_;
+    GameProgram program_;
 };
 
 }  // namespace klonkatron

@@ -1,6 +1,7 @@
 #include "side_windows/frm_about.h"
 
 #include "designs/frm_about_design.h"
+#include "designs/window_names.h"
 
 namespace klonkatron {
 
@@ -15,7 +16,7 @@ FrmAbout::FrmAbout(forms::Application& app) : Form(app, frmAboutDesign()) {
 // start button as they are. Only the board opens this window, so the board
 // is there; should it not be, nothing is made anew for it.
 void FrmAbout::cmdOK_Click() {
-    if (forms::Form* board = app().find("Form1")) {
+    if (forms::Form* board = app().find(window::kBoard)) {
         for (const char* name : {"Timer1", "Timer2", "Timer3", "Timer4"}) {
             auto& timer = board->get<forms::Timer>(name);
             if (!timer.enabled()) timer.setEnabled(true);
@@ -24,6 +25,6 @@ void FrmAbout::cmdOK_Click() {
     app().unload(*this);
 }
 
-void FrmAbout::Image1_Click() { app().show("Form2"); }
+void FrmAbout::Image1_Click() { app().show(window::kPicture); }
 
 }  // namespace klonkatron

@@ -1,6 +1,7 @@
 #include "side_windows/frm_splash.h"
 
 #include "designs/frm_splash_design.h"
+#include "designs/window_names.h"
 
 namespace klonkatron {
 
@@ -26,7 +27,7 @@ void FrmSplash::Timer1_Timer() {
 // load, which sets it up in its Welcome state.
 void FrmSplash::Command1_Click() {
     app().unload(*this);
-    app().show("Form1");
+    app().show(window::kBoard);
 }
 
 }  // namespace klonkatron

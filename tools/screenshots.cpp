@@ -7,20 +7,9 @@
 #include <QTextStream>
 
 #include "backends/qt/form_window.h"
-#include "backends/qt/qt_backend.h"
-#include "forms/application.h"
-#include "forms/system/unavailable_system.h"
-#include "program/game_windows.h"
+#include "program/qt_program.h"
 
 namespace {
-
-forms::qt::FormWindow* windowOf(const forms::Form& form) {
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-        auto* window = qobject_cast<forms::qt::FormWindow*>(top);
-        if (window != nullptr && window->form() == &form) return window;
-    }
-    return nullptr;
-}
 
 // The client area as a screen of that device pixel ratio shows it.
 QImage render(QWidget& window, qreal ratio) {
@@ -47,16 +36,13 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    forms::qt::QtBackend backend;
-    forms::UnavailableSystem system;
-    forms::Application app(backend, system, klonkatron::kProgramTitle);
-    backend.attach(app);
-    klonkatron::registerWindows(app);
+    klonkatron::QtProgram program(klonkatron::SystemChoice::Unavailable);
+    forms::Application& app = program.app();
     // Each window stays open until all are taken.
     for (const std::string& name : app.formNames()) {
         forms::Form& form = app.show(name);
         QApplication::processEvents();
-        forms::qt::FormWindow* window = windowOf(form);
+        forms::qt::FormWindow* window = forms::qt::windowOf(form);
         if (window == nullptr) {
             err << "no window for " << name.c_str() << "\n";
             return 1;

@@ -10,12 +10,9 @@ std::vector<Exported> allPictures(const QString& iconSources) {
         return Exported{name, iconFromPixelMap(icons.filePath(QString(name) + ".xpm"))};
     };
     std::vector<Exported> pictures{
-        {"form1_background", backgroundPicture()},
-        {"table", tablePicture()},
-        {"banner", bannerPicture()},
-        {"exit", exitFacePicture()},
-        {"splash", splashScenePicture()},
-        {"dachshund", dachshundPicture()},
+        {"form1_background", backgroundPicture()}, {"table", tablePicture(), true},
+        {"banner", bannerPicture(), true},         {"exit", exitFacePicture(), true},
+        {"splash", splashScenePicture(), true},    {"dachshund", dachshundPicture(), true},
     };
     for (const char* name : {"hole", "ibm", "ibm2", "bang", "bang2", "upp", "ner", "emblem",
                              "hammer16", "question", "mee"}) {

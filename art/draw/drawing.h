@@ -33,10 +33,13 @@ QImage iconFromPixelMap(const QString& path);
 // eyes and cheeks laid over it.
 QImage facePicture(const QString& headPath, const QString& expressionsPath, int level);
 
-// One exported picture: its resource name and pixels.
+// One exported picture: its resource name and pixels, and whether it is
+// painted with anti-aliasing (its edges' pixels then depend a little on the
+// processor) or set pixel by pixel.
 struct Exported {
     QString name;
     QImage image;
+    bool antiAliased = false;
 };
 // Every picture of the game, drawn from the pixel maps in `iconSources`.
 std::vector<Exported> allPictures(const QString& iconSources);

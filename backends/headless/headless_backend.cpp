@@ -1,5 +1,8 @@
 #include "backends/headless/headless_backend.h"
 
+#include <algorithm>
+
+#include "forms/application.h"
 #include "forms/form.h"
 
 namespace forms::headless {
@@ -29,6 +32,14 @@ private:
 };
 
 HeadlessBackend::HeadlessBackend(DateTime start) : start_(start) {}
+
+int HeadlessBackend::run() {
+    while (!programEnded_ && alarm_) {
+        now_ = std::max(now_, *alarm_);
+        app().alarmRang();
+    }
+    return 0;
+}
 
 std::unique_ptr<FormView> HeadlessBackend::showForm(Form& form) {
     ++windowsShown_;

@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -33,15 +34,25 @@ public:
 
     explicit HeadlessBackend(DateTime start = {2026, 12, 7, 9, 5, 0, 0});
 
+    // The event loop without input: the clock jumps from alarm to alarm
+    // until the program ends or nothing is left to wake for.
+    int run() override;
+    void programEnded() override { programEnded_ = true; }
     std::unique_ptr<FormView> showForm(Form& form) override;
     MsgResult showMessageBox(const MessageBoxRequest& request) override;
     std::int64_t monotonicMicros() override { return now_; }
+    void setAlarm(std::optional<std::int64_t> micros) override {
+        alarm_ = micros;
+        ++alarmsSet_;
+    }
     DateTime localNow() override { return start_.plusMilliseconds(now_ / 1000); }
     Locale locale() override { return locale_; }
-    void programEnded() override { programEnded_ = true; }
 
     // The virtual clock. Only the runtime driver moves it.
     void setNow(std::int64_t micros) { now_ = micros; }
+    // The moment the alarm is set to, and how often it was set.
+    [[nodiscard]] std::optional<std::int64_t> alarm() const { return alarm_; }
+    [[nodiscard]] int alarmsSet() const { return alarmsSet_; }
     void setLocale(Locale locale) { locale_ = std::move(locale); }
 
     // Scripts the next message box: the request it must show and the answer
@@ -74,6 +85,8 @@ private:
 
     DateTime start_;
     std::int64_t now_ = 0;
+    std::optional<std::int64_t> alarm_;
+    int alarmsSet_ = 0;
     Locale locale_;
     std::deque<Expectation> expected_;
     std::function<MsgResult(const MessageBoxRequest&)> responder_;

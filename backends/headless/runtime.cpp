@@ -22,18 +22,18 @@ Form& Runtime::form(std::string_view name) {
 }
 
 void Runtime::advance(std::int64_t milliseconds) {
-    const std::int64_t target = now_ + milliseconds * 1000;
+    const std::int64_t target = backend_.monotonicMicros() + milliseconds * 1000;
     while (!app_.ended()) {
         const auto due = app_.scheduler().nextDue();
         if (!due || *due > target) break;
-        now_ = std::max(now_, *due);
-        backend_.setNow(now_);
-        app_.runDueTimers();
+        backend_.setNow(std::max(backend_.monotonicMicros(), *due));
+        // Each tick at its exact moment, not at the alarm's: the alarm may
+        // let 1 ms timers wait for company.
+        app_.alarmRang();
     }
     // A handler may have moved the clock further (time that passed under a
     // message box); it never goes back.
-    now_ = std::max(now_, target);
-    backend_.setNow(now_);
+    backend_.setNow(std::max(backend_.monotonicMicros(), target));
 }
 
 void Runtime::press(std::string_view name, Point p, int button, int shift) {
@@ -62,7 +62,9 @@ void Runtime::clickButton(std::string_view name, std::string_view button) {
 }
 
 void Runtime::moveOverButton(std::string_view name, std::string_view button) {
-    app_.widgetMouseMove(form(name).get<CommandButton>(button), MouseEvent{0, NoShift, 0, 0});
+    auto& widget = form(name).get<CommandButton>(button);
+    const Point centre = widget.bounds().centre();
+    app_.widgetMouseMove(widget, pixels(centre.x), pixels(centre.y), 0, NoShift);
 }
 
 void Runtime::pressKey(std::string_view name, KeyEvent key) {

@@ -24,7 +24,7 @@ public:
     // Moves the clock on, delivering every timer tick due on the way, each
     // at its exact moment and in order.
     void advance(std::int64_t milliseconds);
-    [[nodiscard]] std::int64_t elapsedMilliseconds() const { return now_ / 1000; }
+    [[nodiscard]] std::int64_t elapsedMilliseconds() { return backend_.monotonicMicros() / 1000; }
 
     // Mouse input at a point of a window, in twips.
     void press(std::string_view form, Point twips, int button = LeftButton, int shift = NoShift);
@@ -45,7 +45,6 @@ public:
 private:
     HeadlessBackend backend_;
     Application app_;
-    std::int64_t now_ = 0;
 };
 
 }  // namespace forms::headless

@@ -1,5 +1,6 @@
 #include "backends/qt/form_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QGuiApplication>
@@ -12,8 +13,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QToolTip>
-
-#include <algorithm>
 
 #include "backends/qt/painter.h"
 #include "backends/qt/pointer.h"
@@ -176,7 +175,6 @@ void FormWindow::applyWindowProperties() {
 }
 
 void FormWindow::createWidgets() {
-    std::vector<std::pair<int, QWidget*>> tabOrder;
     for (const auto& owned : form_->controls()) {
         Control* control = owned.get();
         QWidget* widget = nullptr;
@@ -190,7 +188,6 @@ void FormWindow::createWidgets() {
             connect(push, &QPushButton::clicked, this, [this, button] {
                 if (form_) backend_.app().buttonClick(*button);
             });
-            tabOrder.emplace_back(button->tabIndex(), push);
             widget = push;
         } else if (auto* text = dynamic_cast<TextBox*>(control)) {
             auto* edit = new QPlainTextEdit(this);
@@ -210,27 +207,27 @@ void FormWindow::createWidgets() {
             connect(edit, &QPlainTextEdit::textChanged, this, [this, text, edit] {
                 if (form_) text->userEdited(controlText(edit->toPlainText()));
             });
-            tabOrder.emplace_back(text->tabIndex(), edit);
             widget = edit;
         }
         if (widget == nullptr) continue;
-        widget->setGeometry(pixelRect(control->bounds()));
+        widget->setGeometry(qrectOf(control->bounds()));
         widget->setFocusPolicy(Qt::StrongFocus);
         widget->installEventFilter(this);
         widgets_.insert(control, widget);
         controlOf_.insert(widget, control);
         updateWidget(*control);
     }
-    std::stable_sort(tabOrder.begin(), tabOrder.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (size_t i = 1; i < tabOrder.size(); ++i) {
-        setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+    QWidget* previous = nullptr;
+    for (const Control* control : form_->tabOrder()) {
+        QWidget* widget = widgets_.value(control);
+        if (previous != nullptr) setTabOrder(previous, widget);
+        previous = widget;
     }
     // The keys reach the runtime first, whichever widget has the focus.
     installEventFilter(this);
 }
 
-void FormWindow::repaintTwips(const Rect& area) { update(pixelRect(area)); }
+void FormWindow::repaintTwips(const Rect& area) { update(qrectOf(area)); }
 
 void FormWindow::updateWidget(Control& control) {
     QWidget* widget = widgets_.value(&control);
@@ -297,11 +294,7 @@ void FormWindow::closeEvent(QCloseEvent* event) {
 bool FormWindow::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip && form_ != nullptr) {
         auto* help = static_cast<QHelpEvent*>(event);
-        const Point p{help->pos().x() * kTwipsPerPixel, help->pos().y() * kTwipsPerPixel};
-        const Control* control = form_->controlAt(p);
-        std::string tip;
-        if (const auto* label = dynamic_cast<const Label*>(control)) tip = label->toolTip();
-        if (const auto* image = dynamic_cast<const Image*>(control)) tip = image->toolTip();
+        const std::string& tip = form_->toolTipAt(help->pos().x(), help->pos().y());
         if (tip.empty()) {
             QToolTip::hideText();
             event->ignore();
@@ -330,11 +323,10 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseMove:
             if (Control* control = controlOf_.value(watched)) {
                 auto* move = static_cast<QMouseEvent*>(event);
-                const QPointF p = move->position();
-                backend_.app().widgetMouseMove(
-                    *control, MouseEvent{buttonsOf(move->buttons()), shiftOf(move->modifiers()),
-                                         static_cast<int>(p.x() * kTwipsPerPixel),
-                                         static_cast<int>(p.y() * kTwipsPerPixel)});
+                // The widget's own position is its place in the window.
+                const QPointF p = move->position() + static_cast<QWidget*>(watched)->pos();
+                backend_.app().widgetMouseMove(*control, p.x(), p.y(), buttonsOf(move->buttons()),
+                                               shiftOf(move->modifiers()));
             }
             break;
         default:
@@ -349,6 +341,14 @@ bool FormWindow::handleKey(QKeyEvent* event) {
                  text.isEmpty() ? char32_t{0} : static_cast<char32_t>(text.at(0).unicode()),
                  shiftOf(event->modifiers())};
     return backend_.app().keyPress(*form_, key);
+}
+
+FormWindow* windowOf(const Form& form) {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        auto* window = qobject_cast<FormWindow*>(top);
+        if (window != nullptr && window->form() == &form) return window;
+    }
+    return nullptr;
 }
 
 std::unique_ptr<FormView> makeFormView(QtBackend& backend, Form& form) {

@@ -51,6 +51,8 @@ private:
     QHash<const QObject*, Control*> controlOf_;
 };
 
+// The window that shows a form, or nullptr.
+FormWindow* windowOf(const Form& form);
 // Makes and shows the window of a form.
 std::unique_ptr<FormView> makeFormView(QtBackend& backend, Form& form);
 

@@ -8,6 +8,9 @@
 
 #include <cmath>
 
+#include "backends/qt/picture_image.h"
+#include "forms/picture_pixels.h"
+#include "forms/pixels.h"
 #include "forms/text_layout.h"
 
 namespace forms::qt {
@@ -16,7 +19,7 @@ namespace {
 QColor qcolorOf(Color c) { return QColor(c.red(), c.green(), c.blue()); }
 
 void paintLabel(QPainter& painter, const Label& label) {
-    const QRect area = pixelRect(label.bounds());
+    const QRect area = qrectOf(label.bounds());
     const QFont font = qfontOf(label.font());
     const QFontMetricsF metrics(font);
     const auto lines = wrapText(label.caption(), area.width(), [&metrics](std::string_view text) {
@@ -44,7 +47,7 @@ void paintLabel(QPainter& painter, const Label& label) {
 
 void paintImage(QPainter& painter, const Image& image) {
     if (image.picture().isEmpty()) return;
-    const QRect area = pixelRect(image.bounds());
+    const QRect area = qrectOf(image.bounds());
     painter.save();
     painter.setClipRect(area);
     painter.drawPixmap(area.topLeft(), pixmapOf(image.picture()));
@@ -53,40 +56,29 @@ void paintImage(QPainter& painter, const Image& image) {
 
 void paintLine(QPainter& painter, const Line& line) {
     const QColor colour = qcolorOf(line.color());
-    const int x1 = pixelsFromTwips(line.from().x);
-    const int y1 = pixelsFromTwips(line.from().y);
-    const int x2 = pixelsFromTwips(line.to().x);
-    const int y2 = pixelsFromTwips(line.to().y);
-    const int w = line.borderWidth();
-    if (y1 == y2) {
-        painter.fillRect(QRect(std::min(x1, x2), y1, std::abs(x2 - x1) + 1, w), colour);
-    } else if (x1 == x2) {
-        painter.fillRect(QRect(x1, std::min(y1, y2), w, std::abs(y2 - y1) + 1), colour);
+    const LinePixels pixels = linePixels(line);
+    if (pixels.straight) {
+        const PixelRect& f = pixels.fill;
+        painter.fillRect(QRect(f.left, f.top, f.width, f.height), colour);
     } else {
-        painter.setPen(QPen(colour, w));
-        painter.drawLine(x1, y1, x2, y2);
+        painter.setPen(QPen(colour, pixels.width));
+        painter.drawLine(pixels.from.x, pixels.from.y, pixels.to.x, pixels.to.y);
     }
 }
 
 }  // namespace
 
-QRect pixelRect(const Rect& twips) {
-    const int left = static_cast<int>(std::floor(twips.left / double(kTwipsPerPixel)));
-    const int top = static_cast<int>(std::floor(twips.top / double(kTwipsPerPixel)));
-    const int right =
-        static_cast<int>(std::ceil((twips.left + twips.width) / double(kTwipsPerPixel)));
-    const int bottom =
-        static_cast<int>(std::ceil((twips.top + twips.height) / double(kTwipsPerPixel)));
-    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+QRect qrectOf(const Rect& twips) {
+    const PixelRect p = pixelRect(twips);
+    return {p.left, p.top, p.width, p.height};
 }
 
 const QPixmap& pixmapOf(const Picture& picture) {
-    static QHash<QString, QPixmap> decoded;
-    const auto& resource = picture.source().resource;
-    const QString name = QString::fromUtf8(resource.data(), static_cast<int>(resource.size()));
-    auto it = decoded.find(name);
-    if (it == decoded.end())
-        it = decoded.insert(name, QPixmap(QStringLiteral(":/art/%1.png").arg(name)));
+    // Keyed by the pixels, which live as long as the program: one pixmap per image.
+    static QHash<const PixelImage*, QPixmap> converted;
+    const PixelImage* pixels = &pixelsOf(picture);
+    auto it = converted.find(pixels);
+    if (it == converted.end()) it = converted.insert(pixels, QPixmap::fromImage(imageOf(*pixels)));
     return *it;
 }
 
@@ -108,7 +100,7 @@ void paintForm(QPainter& painter, const Form& form, const QRect& dirty) {
     for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
         const Control& control = **it;
         if (!control.visible() || !control.isWindowless()) continue;
-        if (!pixelRect(control.bounds()).intersects(dirty)) continue;
+        if (!qrectOf(control.bounds()).intersects(dirty)) continue;
         switch (control.kind()) {
             case ControlKind::Label:
                 paintLabel(painter, static_cast<const Label&>(control));

@@ -13,10 +13,9 @@ class QPainter;
 
 namespace forms::qt {
 
-// Pixels of a twips rectangle, rounded outward.
-QRect pixelRect(const Rect& twips);
-// The decoded image of a picture, from the program's resources; decoded once
-// per image and shared.
+// The pixels of a twips rectangle (forms::pixelRect) as a QRect.
+QRect qrectOf(const Rect& twips);
+// A picture as a pixmap, made from its pixels once per image and shared.
 const QPixmap& pixmapOf(const Picture& picture);
 // A font as the windows name it, its points taken at 96 dpi.
 QFont qfontOf(const Font& font);

@@ -6,13 +6,14 @@
 #include <algorithm>
 #include <cmath>
 
-#include "backends/qt/painter.h"
+#include "backends/qt/picture_image.h"
+#include "forms/picture_pixels.h"
 
 namespace forms::qt {
 
 QCursor pointerOf(const Picture& picture, qreal devicePixelRatio, const QString& platform) {
     const int scale = std::max(1, static_cast<int>(std::lround(devicePixelRatio)));
-    const QImage image = pixmapOf(picture).toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage image = imageOf(pixelsOf(picture)).convertToFormat(QImage::Format_ARGB32);
     QPixmap pixmap = QPixmap::fromImage(
         image.scaled(image.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation));
     pixmap.setDevicePixelRatio(scale);

@@ -7,8 +7,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include <utility>
-
 #include "backends/qt/form_window.h"
 #include "forms/application.h"
 
@@ -33,14 +31,7 @@ QMessageBox::Icon iconOf(MsgIcon icon) {
 
 }  // namespace
 
-QtBackend::QtBackend()
-    : alarm_([this] {
-          // One re-arm after the whole batch, not one per tick delivered.
-          delivering_ = true;
-          app_->runDueTimers();
-          delivering_ = false;
-          rearm();
-      }) {
+QtBackend::QtBackend() : alarm_([this] { app().alarmRang(); }) {
     // When the program ends is the runtime's decision: Qt's own rule does not
     // count tool windows.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -51,8 +42,6 @@ QtBackend::QtBackend()
 }
 
 QtBackend::~QtBackend() = default;
-
-void QtBackend::attach(Application& app) { app_ = &app; }
 
 int QtBackend::run() {
     if (ended_) return 0;
@@ -81,12 +70,7 @@ MsgResult QtBackend::showMessageBox(const MessageBoxRequest& request) {
             yes = box.button(QMessageBox::Yes);
             break;
     }
-    // The alarm goes on under the box: timers keep running, also when a
-    // tick's handler opened it.
-    const bool delivering = std::exchange(delivering_, false);
-    rearm();
     box.exec();
-    delivering_ = delivering;
     QAbstractButton* answer = box.clickedButton();
     switch (request.buttons) {
         case MsgButtons::Ok:
@@ -138,15 +122,9 @@ Locale QtBackend::locale() {
     return locale;
 }
 
-void QtBackend::timersChanged() {
-    if (!delivering_) rearm();
-}
-
-void QtBackend::rearm() {
-    if (ended_ || app_ == nullptr) return;
-    const auto due = app_->scheduler().nextWake();
-    if (due) {
-        alarm_.ringAt(*due);
+void QtBackend::setAlarm(std::optional<std::int64_t> micros) {
+    if (micros) {
+        alarm_.ringAt(*micros);
     } else {
         alarm_.cancel();
     }

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Writes the seed inputs of the fuzz targets, one readable name a case.
 
-The registry inputs follow the layout that fuzz/registry_input.h reads.
+The registry inputs follow the layout that fuzz/registry_input.h reads; the
+PNG decoder's are the program's own small images, an icon and a bitmap.
 Run from anywhere; the seeds go beside this script.
 """
 import pathlib
@@ -130,6 +131,9 @@ CAPTION = {
     "eight-bytes-beyond-2-pow-53": struct.pack("<d", 2.0 ** 53 + 2),
 }
 
+PNG = {name: (HERE.parent.parent / "art" / "images" / f"{name}.png").read_bytes()
+       for name in ("hole", "question", "bar1", "exit")}
+
 
 def write(folder, seeds):
     target = HERE / folder
@@ -140,3 +144,4 @@ def write(folder, seeds):
 
 write("registry_lookup", REGISTRY)
 write("caption_number", CAPTION)
+write("png_decoder", PNG)

@@ -43,10 +43,16 @@ protected:
     // The clock the timers count on, in milliseconds.
     std::int64_t now() { return backend().monotonicMicros() / 1000; }
 
+    FormsTest() {
+        app().setErrorLog([this](const std::string& line) { errorLines_.push_back(line); });
+    }
+
     // What the handlers did, in order.
     void note(std::string what) { log_.push_back(std::move(what)); }
     void noteAt(const std::string& what) { note(what + "@" + std::to_string(now())); }
     std::vector<std::string> log_;
+    // The lines run-time errors left, instead of on standard error.
+    std::vector<std::string> errorLines_;
 
 private:
     UnavailableSystem system_;

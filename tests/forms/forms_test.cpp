@@ -75,6 +75,18 @@ TEST_F(FormLifecycleTest, AnUnknownNameIsObjectRequired) {
     rt().clickButton("W", "Go");
     EXPECT_EQ(app().lastError()->number(), RuntimeError::ObjectRequired);
     EXPECT_TRUE(log_.empty());
+    // Not swallowed: the dead button leaves its trace.
+    EXPECT_EQ(errorLines_, (Log{"Run-time error 424 (Object required) in W.Go_Click"}));
+}
+
+TEST_F(FormLifecycleTest, AWindowRegisteredByAnotherNameThanItsDesignsFailsLoudly) {
+    static const FormDesign other = window("Other");
+    app().registerForm("Alias",
+                       [&other](Application& a) { return std::make_unique<Form>(a, other); });
+    EXPECT_THROW(app().load("Alias"), std::logic_error);
+    app().show("W");
+    onGo = [this] { app().show("Alias"); };
+    EXPECT_THROW(rt().clickButton("W", "Go"), std::logic_error);  // no handler swallows it
 }
 
 TEST_F(FormLifecycleTest, TheProgramEndsOnlyOnceTheHandlerThatUnloadedTheLastWindowReturns) {

@@ -1,50 +1,47 @@
-// The pictures as the program carries them: their sizes and kinds, the
+// The pictures as the program carries them: as Qt reads their files, the
 // icons' one-bit masks, the lamp bars lamp by lamp, the faces as one series
 // and the backdrop greens that merge into the windows.
 #include <gtest/gtest.h>
 
-#include <QFile>
+#include <QDir>
 #include <QImage>
-#include <QSet>
 
 #include "art/catalogue.h"
-#include "art/resources.h"
+#include "art/program_icon.h"
+#include "backends/qt/picture_image.h"
+#include "forms/picture_pixels.h"
+#include "tests/art/pixel_digests.h"
 
 namespace {
 
 using klonkatron::art::Kind;
 
 QImage picture(const forms::PictureSource& source) {
-    return QImage(klonkatron::art::resourcePath(source)).convertToFormat(QImage::Format_ARGB32);
+    return forms::qt::imageOf(forms::pixelsOf(source)).convertToFormat(QImage::Format_ARGB32);
 }
 
-int coloursOf(const QImage& image) {
-    QSet<QRgb> colours;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (qAlpha(image.pixel(x, y)) == 255) colours.insert(image.pixel(x, y));
-    return static_cast<int>(colours.size());
-}
-
-TEST(Pictures, HaveTheirSizeAndKind) {
-    for (const auto& entry : klonkatron::art::kCatalogue) {
-        const std::string name(entry.picture.resource);
-        const QImage image = picture(entry.picture);
-        ASSERT_FALSE(image.isNull()) << name;
-        EXPECT_EQ(image.size(), QSize(entry.picture.width, entry.picture.height)) << name;
-        // The PNG header: eight bits a channel; RGB for a bitmap, RGBA for an icon.
-        QFile file(klonkatron::art::resourcePath(entry.picture));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
-        const QByteArray header = file.read(26);
-        ASSERT_EQ(header.size(), 26) << name;
-        EXPECT_EQ(header[24], 8) << name;
-        if (entry.kind == Kind::Bitmap) {
-            EXPECT_EQ(header[25], 2) << name << " is a bitmap: 24-bit colour, opaque";
-        } else {
-            EXPECT_EQ(header[25], 6) << name << " is an icon: it has a mask";
-            EXPECT_LE(coloursOf(image), entry.kind == Kind::Icon16 ? 16 : 256) << name;
-        }
+// The program's decoder against Qt's, file by file: the same pixels (clear
+// ones as 0, as premultiplied alpha has them) and the digest the platforms
+// without Qt check.
+TEST(Pictures, DecodeAsQtReadsTheirFiles) {
+    const QDir folder(QStringLiteral(KLONKATRON_ART_IMAGES));
+    for (const auto& listed : klonkatron::art_test::kImageDigests) {
+        const QString name = QString::fromUtf8(listed.name.data(), listed.name.size());
+        const QImage qt = QImage(folder.filePath(name + ".png"))
+                              .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        ASSERT_FALSE(qt.isNull()) << listed.name;
+        const QImage ours = forms::qt::imageOf(forms::pixelsOf(forms::PictureSource{listed.name}))
+                                .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        EXPECT_EQ(ours, qt) << listed.name;
+        const auto words = reinterpret_cast<const std::uint32_t*>(qt.constBits());
+        EXPECT_EQ(klonkatron::art_test::digestOf({words, std::size_t(qt.sizeInBytes()) / 4}),
+                  listed.digest)
+            << std::hex << listed.name << " now has the digest 0x"
+            << klonkatron::art_test::digestOf({words, std::size_t(qt.sizeInBytes()) / 4});
     }
+    // Every committed image is listed, and so compiled in and checked.
+    EXPECT_EQ(folder.entryList({"*.png"}, QDir::Files).size(),
+              qsizetype(std::size(klonkatron::art_test::kImageDigests)));
 }
 
 // Where on each icon its subject certainly is.

@@ -9,18 +9,16 @@
 #include <cmath>
 
 #include "backends/qt/form_window.h"
-#include "backends/qt/qt_backend.h"
-#include "forms/application.h"
-#include "forms/system/unavailable_system.h"
-#include "program/game_windows.h"
+#include "backends/qt/picture_image.h"
+#include "designs/window_names.h"
+#include "forms/picture_pixels.h"
+#include "program/qt_program.h"
 
 class BoardWindow : public ::testing::Test {
 public:
     BoardWindow() {
-        backend.attach(app);
-        klonkatron::registerWindows(app);
-        app.show("Form1");
-        window = findWindow("Form1");
+        app.show(klonkatron::window::kBoard);
+        window = forms::qt::windowOf(*app.find(klonkatron::window::kBoard));
     }
     ~BoardWindow() override {
         if (!app.ended()) app.end();
@@ -30,14 +28,6 @@ public:
     BoardWindow& operator=(const BoardWindow&) = delete;
 
 protected:
-    static forms::qt::FormWindow* findWindow(const char* name) {
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            auto* w = qobject_cast<forms::qt::FormWindow*>(top);
-            if (w != nullptr && w->form() != nullptr && w->form()->name() == name) return w;
-        }
-        return nullptr;
-    }
-
     // The window as painted, in device pixels.
     QImage rendered() const {
         return window->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -51,7 +41,8 @@ protected:
     }
     // A picture of the game as it is drawn at 1x.
     static QImage art(const char* name) {
-        return QImage(QString(":/art/%1.png").arg(name)).convertToFormat(QImage::Format_ARGB32);
+        return forms::qt::imageOf(forms::pixelsOf(forms::PictureSource{name}))
+            .convertToFormat(QImage::Format_ARGB32);
     }
     static QPoint pixelsOf(forms::Point twips) {
         return {twips.x / forms::kTwipsPerPixel, twips.y / forms::kTwipsPerPixel};
@@ -62,8 +53,7 @@ protected:
         return window->form()->get<T>(name);
     }
 
-    forms::qt::QtBackend backend;
-    forms::UnavailableSystem system;
-    forms::Application app{backend, system, klonkatron::kProgramTitle};
+    klonkatron::QtProgram program{klonkatron::SystemChoice::Unavailable};
+    forms::Application& app = program.app();
     forms::qt::FormWindow* window = nullptr;
 };

@@ -52,7 +52,7 @@ TEST_F(BoardWindow, PaintsTheBannerAndTheHolesWhereDesigned) {
 
     // The top and bottom rows of holes show whole through the transparent
     // banner; "Welcome!" is written across the middle row in yellow.
-    const QImage hole = QImage(":/art/hole.png").convertToFormat(QImage::Format_ARGB32);
+    const QImage hole = art("hole");
     for (const char* name : {"Image1", "Image2", "Image3", "Image7", "Image8", "Image9"}) {
         const QPoint at = pixelsOf(control(name).bounds().topLeft());
         int opaque = 0;

@@ -8,10 +8,9 @@
 #include <QTest>
 
 #include "backends/qt/form_window.h"
-#include "backends/qt/qt_backend.h"
-#include "forms/application.h"
-#include "forms/system/unavailable_system.h"
-#include "program/game_windows.h"
+#include "backends/qt/picture_image.h"
+#include "forms/picture_pixels.h"
+#include "program/qt_program.h"
 
 namespace {
 
@@ -19,10 +18,7 @@ using forms::qt::FormWindow;
 
 class SideWindows : public ::testing::Test {
 public:
-    SideWindows() {
-        backend.attach(app);
-        klonkatron::registerWindows(app);
-    }
+    SideWindows() = default;
     ~SideWindows() override {
         if (!app.ended()) app.end();
         QApplication::processEvents();
@@ -31,19 +27,13 @@ public:
     SideWindows& operator=(const SideWindows&) = delete;
 
 protected:
-    FormWindow* show(const char* name) {
-        app.show(name);
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            auto* w = qobject_cast<FormWindow*>(top);
-            if (w != nullptr && w->form() != nullptr && w->form()->name() == name) return w;
-        }
-        return nullptr;
-    }
+    FormWindow* show(const char* name) { return forms::qt::windowOf(app.show(name)); }
     static QImage rendered(FormWindow* window) {
         return window->grab().toImage().convertToFormat(QImage::Format_RGB32);
     }
     static QImage art(const char* name) {
-        return QImage(QString(":/art/%1.png").arg(name)).convertToFormat(QImage::Format_RGB32);
+        return forms::qt::imageOf(forms::pixelsOf(forms::PictureSource{name}))
+            .convertToFormat(QImage::Format_RGB32);
     }
     // Pixels of one colour in a rectangle of an image.
     static int count(const QImage& image, const QRect& area, QRgb colour) {
@@ -53,9 +43,8 @@ protected:
         return n;
     }
 
-    forms::qt::QtBackend backend;
-    forms::UnavailableSystem system;
-    forms::Application app{backend, system, klonkatron::kProgramTitle};
+    klonkatron::QtProgram program{klonkatron::SystemChoice::Unavailable};
+    forms::Application& app = program.app();
 };
 
 TEST_F(SideWindows, HaveTheirClientSizesAndFrames) {

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <memory>
+
+#include "forms/application.h"
+#include "forms/backend.h"
+#include "forms/system/system_services.h"
+
+namespace klonkatron {
+
+// The services of the operating system a program gets: those of the system
+// it runs on, or none (tools and tests that must not touch the machine).
+enum class SystemChoice { Native, Unavailable };
+
+// The game as it runs on any backend: its windows registered, the system's
+// services chosen, the board the main window. Every program, tool,
+// benchmark and window test builds it this way; the backend is the
+// caller's and outlives it.
+class GameProgram {
+public:
+    GameProgram(forms::Backend& backend, SystemChoice system);
+
+    [[nodiscard]] forms::Application& app() { return app_; }
+    // Shows the first window and runs the backend's event loop until the
+    // program ends; returns its exit code.
+    int run();
+
+private:
+    std::unique_ptr<forms::SystemServices> system_;
+    forms::Application app_;
+};
+
+}  // namespace klonkatron
