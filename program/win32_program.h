@@ -1,27 +1,22 @@
 #pragma once
 
-#include <memory>
-
 #include "backends/win32/win32_backend.h"
-#include "forms/application.h"
-#include "forms/system/system_services.h"
+#include "program/game_program.h"
 
 namespace klonkatron {
 
-// The program as it runs on Windows: its windows on the Win32 backend with
-// the services of Windows.
+// The game on the Win32 backend: Klonkatron.exe.
 class Win32Program {
 public:
-    Win32Program();
+    explicit Win32Program(SystemChoice system = SystemChoice::Native)
+        : program_(backend_, system) {}
 
-    forms::Application& app() { return app_; }
-    // Shows the first window and runs until the program ends.
-    int run();
+    [[nodiscard]] forms::Application& app() { return program_.app(); }
+    int run() { return program_.run(); }
 
 private:
     forms::win32::Win32Backend backend_;
-    std::unique_ptr<forms::SystemServices> system_;
-    forms::Application app_;
+    GameProgram program_;
 };
 
 }  // namespace klonkatron

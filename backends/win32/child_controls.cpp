@@ -1,20 +1,10 @@
 #include "backends/win32/child_controls.h"
 
-#include <algorithm>
-#include <vector>
-
-#include "backends/win32/picture_pixels.h"
 #include "backends/win32/text.h"
+#include "forms/picture_pixels.h"
 
 namespace forms::win32 {
 namespace {
-
-int tabIndexOf(const Control& control) {
-    if (const auto* button = dynamic_cast<const CommandButton*>(&control))
-        return button->tabIndex();
-    if (const auto* text = dynamic_cast<const TextBox*>(&control)) return text->tabIndex();
-    return -1;
-}
 
 // Identifiers start above those of the dialog manager (IDOK, IDCANCEL, ...).
 constexpr int kFirstId = 100;
@@ -24,16 +14,10 @@ constexpr int kFirstId = 100;
 ChildControls::ChildControls(HWND parent, Form& form, const Scale& scale, GdiFonts& fonts,
                              SUBCLASSPROC subclass)
     : parent_(parent), scale_(scale), fonts_(fonts) {
-    std::vector<Control*> ordered;
-    for (const auto& owned : form.controls()) {
-        if (tabIndexOf(*owned) >= 0) ordered.push_back(owned.get());
-    }
-    std::stable_sort(ordered.begin(), ordered.end(),
-                     [](Control* a, Control* b) { return tabIndexOf(*a) < tabIndexOf(*b); });
     HINSTANCE instance = GetModuleHandleW(nullptr);
     int id = kFirstId;
-    for (Control* control : ordered) {
-        const RECT area = scale_.device(pixelRect(control->bounds()));
+    for (Control* control : form.tabOrder()) {
+        const RECT area = scale_.device(pixelRectOf(control->bounds()));
         const wchar_t* cls = L"BUTTON";
         DWORD style = WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS;
         if (auto* button = dynamic_cast<CommandButton*>(control)) {
@@ -102,20 +86,20 @@ void ChildControls::drawPictureButton(const DRAWITEMSTRUCT& item) const {
     if (button == nullptr) return;
     const RECT& r = item.rcItem;
     FillRect(item.hDC, &r, GetSysColorBrush(COLOR_BTNFACE));
-    const PicturePixels* pixels = picturePixelsOf(button->picture());
-    if (pixels == nullptr) return;
+    const PixelImage& pixels = pixelsOf(button->picture());
+    if (pixels.isEmpty()) return;
     // The face fills the button exactly; pressed, it moves down and right.
     const int offset = (item.itemState & ODS_SELECTED) != 0 ? scale_.device(1) : 0;
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = pixels->width;
-    info.bmiHeader.biHeight = -pixels->height;
+    info.bmiHeader.biWidth = pixels.width;
+    info.bmiHeader.biHeight = -pixels.height;
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     SetStretchBltMode(item.hDC, scale_.isWhole() ? COLORONCOLOR : HALFTONE);
     StretchDIBits(item.hDC, r.left + offset, r.top + offset, r.right - r.left, r.bottom - r.top, 0,
-                  0, pixels->width, pixels->height, pixels->argb.data(), &info, DIB_RGB_COLORS,
+                  0, pixels.width, pixels.height, pixels.pixels.data(), &info, DIB_RGB_COLORS,
                   SRCCOPY);
 }
 

@@ -2,18 +2,9 @@
 
 #include <cmath>
 
+#include "forms/pixels.h"
+
 namespace forms::win32 {
-namespace {
-
-int floorDiv(int value, int divisor) {
-    return static_cast<int>(std::floor(value / static_cast<double>(divisor)));
-}
-int ceilDiv(int value, int divisor) {
-    return static_cast<int>(std::ceil(value / static_cast<double>(divisor)));
-}
-
-}  // namespace
-
 Scale::Scale(int dpi)
     : ratio_(dpi > 0 ? dpi / 96.0 : 1.0), paintRatio_(static_cast<int>(std::ceil(ratio_ - 1e-9))) {
     if (paintRatio_ < 1) {
@@ -35,10 +26,9 @@ RECT Scale::device(const RECT& r) const {
     return {device(r.left), device(r.top), device(r.right), device(r.bottom)};
 }
 
-RECT pixelRect(const Rect& twips) {
-    return {floorDiv(twips.left, kTwipsPerPixel), floorDiv(twips.top, kTwipsPerPixel),
-            ceilDiv(twips.left + twips.width, kTwipsPerPixel),
-            ceilDiv(twips.top + twips.height, kTwipsPerPixel)};
+RECT pixelRectOf(const Rect& twips) {
+    const PixelRect r = pixelRect(twips);
+    return {r.left, r.top, r.left + r.width, r.top + r.height};
 }
 
 }  // namespace forms::win32

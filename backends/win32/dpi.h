@@ -33,7 +33,7 @@ private:
     int paintRatio_;
 };
 
-// The pixels a twips rectangle covers, rounded outward.
-RECT pixelRect(const Rect& twips);
+// The pixels a twips rectangle covers, by the core's rule, as a RECT.
+RECT pixelRectOf(const Rect& twips);
 
 }  // namespace forms::win32

@@ -5,8 +5,9 @@
 #include <string>
 
 #include "backends/win32/dpi.h"
-#include "backends/win32/picture_pixels.h"
 #include "backends/win32/text.h"
+#include "forms/picture_pixels.h"
+#include "forms/pixels.h"
 #include "forms/text_layout.h"
 
 namespace forms::win32 {
@@ -34,16 +35,16 @@ void fill(HDC dc, const RECT& area, COLORREF colour) {
 // what lies behind.
 void drawPicture(BackBuffer& buffer, const Picture& picture, int x0, int y0, int ratio,
                  const RECT& clip) {
-    const PicturePixels* pixels = picturePixelsOf(picture);
-    if (pixels == nullptr) return;
+    const PixelImage& pixels = pixelsOf(picture);
+    if (pixels.isEmpty()) return;
     GdiFlush();
     const int left = std::max<int>({x0, clip.left, 0});
     const int top = std::max<int>({y0, clip.top, 0});
-    const int right = std::min<int>({x0 + pixels->width * ratio, clip.right, buffer.width()});
-    const int bottom = std::min<int>({y0 + pixels->height * ratio, clip.bottom, buffer.height()});
+    const int right = std::min<int>({x0 + pixels.width * ratio, clip.right, buffer.width()});
+    const int bottom = std::min<int>({y0 + pixels.height * ratio, clip.bottom, buffer.height()});
     for (int y = top; y < bottom; ++y) {
         const std::uint32_t* source =
-            pixels->argb.data() + static_cast<size_t>((y - y0) / ratio) * pixels->width;
+            pixels.pixels.data() + static_cast<size_t>((y - y0) / ratio) * pixels.width;
         std::uint32_t* target = buffer.row(y);
         for (int x = left; x < right; ++x) {
             const std::uint32_t argb = source[(x - x0) / ratio];
@@ -65,7 +66,7 @@ void drawPicture(BackBuffer& buffer, const Picture& picture, int x0, int y0, int
 }
 
 void paintLabel(HDC dc, const Label& label, int ratio, const RECT& clip, GdiFonts& fonts) {
-    const RECT area = times(pixelRect(label.bounds()), ratio);
+    const RECT area = times(pixelRectOf(label.bounds()), ratio);
     SelectObject(dc, fonts.get(label.font(), ratio));
     const auto measure = [dc](std::string_view text) {
         const std::wstring w = wide(text);
@@ -98,26 +99,18 @@ void paintLabel(HDC dc, const Label& label, int ratio, const RECT& clip, GdiFont
 
 void paintLine(HDC dc, const Line& line, int ratio) {
     const COLORREF colour = colorRef(line.color());
-    const int x1 = pixelsFromTwips(line.from().x) * ratio;
-    const int y1 = pixelsFromTwips(line.from().y) * ratio;
-    const int x2 = pixelsFromTwips(line.to().x) * ratio;
-    const int y2 = pixelsFromTwips(line.to().y) * ratio;
-    const int w = line.borderWidth() * ratio;
-    // Level and upright lines cover their end pixels, as the Qt program's do.
-    if (y1 == y2) {
-        const int left = std::min(x1, x2);
-        fill(dc, {left, y1, left + std::abs(x2 - x1) + ratio, y1 + w}, colour);
-    } else if (x1 == x2) {
-        const int top = std::min(y1, y2);
-        fill(dc, {x1, top, x1 + w, top + std::abs(y2 - y1) + ratio}, colour);
-    } else {
-        HPEN pen = CreatePen(PS_SOLID, w, colour);
-        HGDIOBJ previous = SelectObject(dc, pen);
-        MoveToEx(dc, x1, y1, nullptr);
-        LineTo(dc, x2, y2);
-        SelectObject(dc, previous);
-        DeleteObject(pen);
+    const LinePixels pixels = linePixels(line);
+    if (pixels.straight) {
+        const PixelRect& r = pixels.fill;
+        fill(dc, times({r.left, r.top, r.left + r.width, r.top + r.height}, ratio), colour);
+        return;
     }
+    HPEN pen = CreatePen(PS_SOLID, pixels.width * ratio, colour);
+    HGDIOBJ previous = SelectObject(dc, pen);
+    MoveToEx(dc, pixels.from.x * ratio, pixels.from.y * ratio, nullptr);
+    LineTo(dc, pixels.to.x * ratio, pixels.to.y * ratio);
+    SelectObject(dc, previous);
+    DeleteObject(pen);
 }
 
 }  // namespace
@@ -136,7 +129,7 @@ void paintForm(BackBuffer& buffer, const Form& form, const RECT& dirty, int rati
     for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
         const Control& control = **it;
         if (!control.visible() || !control.isWindowless()) continue;
-        const RECT area = times(pixelRect(control.bounds()), ratio);
+        const RECT area = times(pixelRectOf(control.bounds()), ratio);
         RECT meet{};
         if (!IntersectRect(&meet, &area, &clip) && control.kind() != ControlKind::Line) continue;
         switch (control.kind()) {

@@ -25,15 +25,6 @@ int buttonsOf(WPARAM keys) {
            ((keys & MK_MBUTTON) != 0 ? MiddleButton : 0);
 }
 
-// The tooltip of the drawn control under a point (logical pixels), if any.
-std::string tipAt(const Form& form, double x, double y) {
-    const Control* control = form.controlAt({static_cast<int>(std::floor(x * kTwipsPerPixel)),
-                                             static_cast<int>(std::floor(y * kTwipsPerPixel))});
-    if (const auto* label = dynamic_cast<const Label*>(control)) return label->toolTip();
-    if (const auto* image = dynamic_cast<const Image*>(control)) return image->toolTip();
-    return {};
-}
-
 // The client area's top-left corner on the screen, in device pixels.
 POINT clientOrigin(const FormDesign& d, const Scale& scale, SIZE client) {
     if (d.startPosition == StartPosition::CenterScreen) {
@@ -122,7 +113,7 @@ void FormWindow::detach() {
 }
 
 void FormWindow::repaint(const Rect& twips) {
-    RECT area = scale_.device(pixelRect(twips));
+    RECT area = scale_.device(pixelRectOf(twips));
     // A fractional ratio smooths across the edge: one more pixel around.
     if (!scale_.isWhole()) InflateRect(&area, 1, 1);
     InvalidateRect(window_, &area, FALSE);
@@ -174,11 +165,8 @@ LRESULT CALLBACK FormWindow::controlProc(HWND child, UINT message, WPARAM wParam
         case WM_MOUSEMOVE:
             // Over a button: for the bold caption under the pointer.
             self->backend_.app().widgetMouseMove(
-                *control,
-                MouseEvent{
-                    buttonsOf(wParam), shiftOf(wParam),
-                    static_cast<int>(self->scale_.logical(GET_X_LPARAM(lParam)) * kTwipsPerPixel),
-                    static_cast<int>(self->scale_.logical(GET_Y_LPARAM(lParam)) * kTwipsPerPixel)});
+                *control, self->scale_.logical(GET_X_LPARAM(lParam)),
+                self->scale_.logical(GET_Y_LPARAM(lParam)), buttonsOf(wParam), shiftOf(wParam));
             break;
         default:
             break;
@@ -262,7 +250,7 @@ void FormWindow::mouse(UINT message, WPARAM wParam, LPARAM lParam) {
     int button = 0;
     switch (message) {
         case WM_MOUSEMOVE:
-            tips_->pointerOver(tipAt(*form_, x, y));
+            tips_->pointerOver(form_->toolTipAt(x, y));
             app.mouseMove(*form_, x, y, buttonsOf(wParam), shiftOf(wParam));
             return;
         case WM_LBUTTONDOWN:

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <vector>
 
-#include "backends/win32/picture_pixels.h"
+#include "forms/picture_pixels.h"
 
 namespace forms::win32 {
 
@@ -13,10 +13,10 @@ namespace {
 // An icon or pointer from a picture's pixels, each a `scale` square, with a
 // one-bit mask of its clear pixels.
 HICON iconFromPixels(const Picture& picture, int scale, bool pointer) {
-    const PicturePixels* pixels = picturePixelsOf(picture);
-    if (pixels == nullptr) return nullptr;
-    const int width = pixels->width * scale;
-    const int height = pixels->height * scale;
+    const PixelImage& pixels = pixelsOf(picture);
+    if (pixels.isEmpty()) return nullptr;
+    const int width = pixels.width * scale;
+    const int height = pixels.height * scale;
 
     BITMAPV5HEADER header{};
     header.bV5Size = sizeof header;
@@ -43,7 +43,7 @@ HICON iconFromPixels(const Picture& picture, int scale, bool pointer) {
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             std::uint32_t argb =
-                pixels->argb[static_cast<size_t>(y / scale) * pixels->width + x / scale];
+                pixels.pixels[static_cast<size_t>(y / scale) * pixels.width + x / scale];
             // One-bit transparency, and premultiplied where opaque.
             if ((argb >> 24) < 0x80) {
                 argb = 0;

@@ -1,7 +1,5 @@
 #include "backends/win32/win32_backend.h"
 
-#include <utility>
-
 #include "backends/win32/form_window.h"
 #include "backends/win32/message_box.h"
 #include "backends/win32/system_locale.h"
@@ -47,22 +45,13 @@ int shiftState() {
 
 }  // namespace
 
-Win32Backend::Win32Backend()
-    : alarm_([this] {
-          // One re-arm after the whole batch, not one per tick delivered.
-          delivering_ = true;
-          app_->runDueTimers();
-          delivering_ = false;
-          rearm();
-      }) {}
+Win32Backend::Win32Backend() : alarm_([this] { app().alarmRang(); }) {}
 
 Win32Backend::~Win32Backend() = default;
 
 Win32Backend::InProcedure::~InProcedure() {
     if (--backend_.depth_ == 0) backend_.destroyRetired();
 }
-
-void Win32Backend::attach(Application& app) { app_ = &app; }
 
 int Win32Backend::run() {
     MSG message;
@@ -86,20 +75,14 @@ bool Win32Backend::offerKey(const MSG& message) {
     if (window == nullptr || window->form() == nullptr) return false;
     const KeyEvent key{keyCodeOf(message.wParam), characterOf(message), shiftState()};
     InProcedure counted(*this);
-    return app_->keyPress(*window->form(), key);
+    return app().keyPress(*window->form(), key);
 }
 
 std::unique_ptr<FormView> Win32Backend::showForm(Form& form) { return makeFormView(*this, form); }
 
 MsgResult Win32Backend::showMessageBox(const MessageBoxRequest& request) {
-    // The alarm goes on under the box: timers keep running, also when a
-    // tick's handler opened it.
-    const bool delivering = std::exchange(delivering_, false);
-    rearm();
     InProcedure counted(*this);
-    const MsgResult answer = forms::win32::showMessageBox(request);
-    delivering_ = delivering;
-    return answer;
+    return forms::win32::showMessageBox(request);
 }
 
 std::int64_t Win32Backend::monotonicMicros() { return alarm_.now(); }
@@ -108,15 +91,9 @@ DateTime Win32Backend::localNow() { return win32::localNow(); }
 
 Locale Win32Backend::locale() { return userLocale(); }
 
-void Win32Backend::timersChanged() {
-    if (!delivering_) rearm();
-}
-
-void Win32Backend::rearm() {
-    if (ended_ || app_ == nullptr) return;
-    const auto due = app_->scheduler().nextWake();
-    if (due) {
-        alarm_.ringAt(*due);
+void Win32Backend::setAlarm(std::optional<std::int64_t> micros) {
+    if (micros) {
+        alarm_.ringAt(*micros);
     } else {
         alarm_.cancel();
     }

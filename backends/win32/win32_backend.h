@@ -3,15 +3,12 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "backends/win32/gdi_fonts.h"
 #include "backends/win32/precise_alarm.h"
 #include "forms/backend.h"
-
-namespace forms {
-class Application;
-}
 
 namespace forms::win32 {
 
@@ -27,20 +24,16 @@ public:
     Win32Backend(const Win32Backend&) = delete;
     Win32Backend& operator=(const Win32Backend&) = delete;
 
-    // Binds the program this backend serves; call once, before any window.
-    void attach(Application& app);
-    // Runs the message loop until the program ends; returns its exit code.
-    int run();
+    int run() override;
 
     std::unique_ptr<FormView> showForm(Form& form) override;
     MsgResult showMessageBox(const MessageBoxRequest& request) override;
     std::int64_t monotonicMicros() override;
     DateTime localNow() override;
     Locale locale() override;
-    void timersChanged() override;
+    void setAlarm(std::optional<std::int64_t> micros) override;
     void programEnded() override;
 
-    [[nodiscard]] Application& app() const { return *app_; }
     [[nodiscard]] GdiFonts& fonts() { return fonts_; }
 
     // Counts a window procedure of the program in and out: a window is
@@ -64,14 +57,11 @@ private:
     // true when it was used.
     bool offerKey(const MSG& message);
     void destroyRetired();
-    void rearm();
 
-    Application* app_ = nullptr;
     PreciseAlarm alarm_;
     GdiFonts fonts_;
     std::vector<std::unique_ptr<FormWindow>> retired_;
     int depth_ = 0;
-    bool delivering_ = false;  // the alarm rang and its ticks are being run
     bool ended_ = false;
 };
 

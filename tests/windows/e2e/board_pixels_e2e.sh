@@ -37,14 +37,12 @@ shoot_board() {  # <scale> <screenshot name>
         [ "$(colour "$shots/$2.png" $((100 * $1)),$((240 * $1)))" = C0C000 ]
     }
     eventually painted "$@" || fail "the board's line was not painted at scale $1"
-    timeout 30 "$WINESERVER" -k 2>/dev/null || true
-    wait $game 2>/dev/null || true
+    stop_program
 }
 
 shoot_board 1 board-1x
 like_reference "$shots/board-1x.png" "$reference" || fail "the board differs from the Qt program's"
 
-start_wine
 wine_call reg add "$dpi_key" /v LogPixels /t REG_DWORD /d 192 /f
 shoot_board 2 board-2x
 wine_call reg delete "$dpi_key" /v LogPixels /f

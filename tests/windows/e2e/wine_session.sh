@@ -1,7 +1,7 @@
 # Shared by the end-to-end tests of Klonkatron.exe (sourced): an X server of
-# their own, a Wine prefix made once and set up for programs without a
-# window manager, and the program started under Wine on that display.
-# WINE, WINESERVER and WINEPREFIX come from CTest.
+# their own, and the program started under Wine on that display, in the
+# test run's Wine prefix with its server (the fixture wine_prefix). WINE and
+# WINEPREFIX come from CTest.
 
 source "$(dirname "${BASH_SOURCE[0]}")/../../e2e/x_session.sh"
 
@@ -13,32 +13,32 @@ export LC_ALL=C
 
 wine_call() { timeout 120 "$WINE" "$@" </dev/null >/dev/null 2>&1; }
 
-# Makes the prefix once (the first test to come), then starts its server
-# for this test: the windows of the last test went with their display.
+# Sets the prefix up for programs on a display without a window manager.
 start_wine() {
-    mkdir -p "$WINEPREFIX"
-    flock "$WINEPREFIX.lock" bash -c '
-        [ -f "$WINEPREFIX/system.reg" ] && exit 0
-        timeout 300 "$WINE" wineboot --init </dev/null >/dev/null 2>&1
-        timeout 120 "$WINESERVER" -w
-        # Without a window manager: no wait of 2 s whenever a window hides,
-        # and keys reach the window with the focus.
-        timeout 120 "$WINE" reg add "HKCU\\Software\\Wine\\X11 Driver" /v Managed /d N /f
-        # A crash ends the program instead of waiting in a dialog.
-        timeout 120 "$WINE" reg add "HKCU\\Software\\Wine\\WineDbg" /v ShowCrashDialog \
-            /t REG_DWORD /d 0 /f
-        timeout 120 "$WINESERVER" -w' </dev/null >/dev/null 2>&1 || fail "no Wine prefix"
-    timeout 30 "$WINESERVER" -p10 </dev/null >/dev/null 2>&1 || true
+    [ -f "$WINEPREFIX/system.reg" ] || fail "no Wine prefix: the test needs its fixture"
+    # No wait of 2 s whenever a window hides, and keys reach the window with
+    # the focus.
+    wine_call reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f ||
+        fail "the registry of the prefix cannot be set"
+    # A crash ends the program instead of waiting in a dialog.
+    wine_call reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f
     # Every test starts at 96 dots per inch, whatever the one before did.
     wine_call reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f || true
 }
 
-# Starts the program on the display; its process is $game. The program,
-# Wine's own processes and the display all go when the test ends.
+# Starts the program on the display; its process is $game. The program and
+# the display go when the test ends, and with the display every Windows
+# program on it.
 start_program() {
     timeout 120 "$WINE" "$1" </dev/null >/dev/null 2>&1 &
     game=$!
-    trap 'timeout 30 "$WINESERVER" -k 2>/dev/null; kill $game $xvfb 2>/dev/null || true' EXIT
+    trap 'kill $game $xvfb 2>/dev/null || true' EXIT
+}
+
+# Ends the program at once.
+stop_program() {
+    kill $game 2>/dev/null || true
+    wait $game 2>/dev/null || true
 }
 
 # Waits for the program to end; fails unless it ends with status 0.
@@ -68,8 +68,8 @@ client_crop() {  # <window> <client width> <client height>
 # The window of the program with that name, once it shows.
 window_named() { first_window --name "$1"; }
 # The first visible window that xdotool finds with these criteria, waiting
-# for it up to a minute (Wine starts slowly on a busy machine); empty if none.
-first_window() { timeout 60 xdotool search --sync --onlyvisible "$@" 2>/dev/null | head -n 1 || true; }
+# for it up to two minutes (Wine starts slowly on a busy machine); empty if none.
+first_window() { timeout 120 xdotool search --sync --onlyvisible "$@" 2>/dev/null | head -n 1 || true; }
 # A screenshot of a window's client area.
 shot() {  # <window> <client crop> <name>
     import -window "$1" -crop "$2" +repage "$shots/$3.png"
