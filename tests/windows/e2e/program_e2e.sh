@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Klonkatron.exe under Wine in a real X server, used as a person would: the
 # splash alone with its marquee moving, a character key ending the program,
-# "&Ok!" opening the board in its Welcome state, a game started, and Exit
-# ending the program after "Have a nice day!".
+# "&Ok!" opening the board in its Welcome state, a game started, a computer
+# struck for points, and Exit ending the program after the score box and
+# "Have a nice day!", with the timers going on under the boxes.
 # Usage: program_e2e.sh <Klonkatron.exe> [directory for screenshots]
 set -euo pipefail
 
@@ -50,9 +51,36 @@ eventually banner_shown welcome || fail "no welcome banner"
 click "$board" "$board_client" 80 260
 eventually eval '! banner_shown running' || fail "the banner stayed after starting"
 
-# Exit, with no score: "Have a nice day!", then the program ends with 0.
-sleep 2.5
+# Strike the first computer seen; a miss (it went first) waits for the next.
+# A strike that scores changes the score.
+table=224x128+0+72
+score=81x17+232+96
+# How many pixels differ between two screenshots within a rectangle.
+changed() {  # <shot> <shot> <rectangle>
+    local n
+    n=$(compare -metric AE "$shots/$1.png[$3]" "$shots/$2.png[$3]" null: 2>&1 || true)
+    echo "${n%% *}"
+}
+scored=no
+for _ in $(seq 150); do
+    shot "$board" "$board_client" computer
+    [ "$(changed running computer $table)" -gt 50 ] || continue
+    convert "$shots/running.png" -crop $table +repage "$shots/table-before.png"
+    convert "$shots/computer.png" -crop $table +repage "$shots/table-after.png"
+    read -r x y w h < <(compare "$shots/table-before.png" "$shots/table-after.png" -compose Src \
+        -highlight-color white -lowlight-color black png:- 2>/dev/null |
+        convert - -trim -format '%X %Y %w %h\n' info:)
+    click "$board" "$board_client" $((${x#+} + w / 2)) $((${y#+} + 72 + h / 2))
+    shot "$board" "$board_client" struck
+    if [ "$(changed running struck $score)" -gt 0 ]; then scored=yes; break; fi
+done
+[ $scored = yes ] || fail "no computer could be struck for points"
+
+# Exit after play: the score box, "Have a nice day!", then the program
+# ends with 0.
+sleep 1.5
 click "$board" "$board_client" 108 211
+answer_box "Your Score..." Return score-box
 goodbye=$(window_named '^Klonkatron Game$')
 [ -n "$goodbye" ] || fail "no goodbye box titled \"Klonkatron Game\""
 # The timers go on under the box: the seconds of play still count.
