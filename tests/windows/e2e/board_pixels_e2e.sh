@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The board of Klonkatron.exe under Wine, pixel for pixel where the Qt
-# program's is the same (the lines; texts differ with the font engine), and
+# program's is the same (pictures, lines, greens; texts and the system's
+# controls differ with the font engine and the toolkit), and
 # at 192 dots per inch twice the size with every pixel an exact 2 by 2 block.
 # Usage: board_pixels_e2e.sh <Klonkatron.exe> <the Qt program's board at 1x (PNG)>
 #        [directory for screenshots]
@@ -17,8 +18,12 @@ start_wine
 
 dpi_key='HKCU\Control Panel\Desktop'
 # Points of the board's client area where both programs paint the same:
-# the lines of the status panel and under the board.
-points=(100,240 8,240 320,240 320,150 320,72 270,216 224,150 224,72 232,112 312,112 270,160)
+# the lines of the status panel and under the board, the greens of the
+# background, the pictures (the title, the table, a hole, the face, the lamp
+# bar, the Exit face).
+points=(100,240 8,240 320,240 320,150 320,72 270,216 224,150 224,72 232,112 312,112 270,160
+        5,80 215,245 300,60 50,20 150,30 290,30 30,120 40,110 100,170 250,135 277,130
+        60,211 180,211)
 
 colour() { convert "$1" -format "%[hex:p{$2}]" info:- | cut -c1-6; }
 
