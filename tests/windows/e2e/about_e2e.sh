@@ -43,7 +43,9 @@ click "$about" "$about_client" 292 196
 tool=$(first_window --classname msinfo32)
 [ -n "$tool" ] || fail "Wine's system-information tool did not open"
 import -window "$tool" "$shots/msinfo32.png"
-xdotool windowclose "$tool" 2>/dev/null || true
+wine_call taskkill /f /im msinfo32.exe
+tool_gone() { ! xdotool search --onlyvisible --classname msinfo32 >/dev/null 2>&1; }
+eventually tool_gone || fail "Wine's system-information tool did not end"
 
 # Only a folder under "Shared Tools Location": its MSINFO32.EXE starts.
 folder=$WINEPREFIX/drive_c/klonkatron-msinfo
