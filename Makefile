@@ -6,7 +6,7 @@
 PRESET := $(if $(filter true,$(CI)),ci,default)
 BUILD_DIR := build/$(PRESET)
 
-.PHONY: run test test-sanitize test-windows deps-windows fuzz soak package package-check build deps \
+.PHONY: run test test-sanitize test-windows windows package-windows deps-windows fuzz soak package package-check build deps \
         configure format tidy clean screenshots art bench
 
 run: build
@@ -45,6 +45,15 @@ test-windows: deps-windows
 	cmake --preset windows-cross -DKLONKATRON_WERROR=$(WINDOWS_WERROR)
 	cmake --build build/windows-cross
 	ctest --test-dir build/windows-cross --output-on-failure
+
+# Klonkatron.exe, the native Windows program, into build/windows-cross/program.
+windows: deps-windows
+	cmake --preset windows-cross -DKLONKATRON_WERROR=$(WINDOWS_WERROR)
+	cmake --build build/windows-cross --target klonkatron
+
+# Klonkatron.exe in a zip with its read-me and licence text, in build/windows-cross.
+package-windows: windows
+	cmake --build build/windows-cross --target package_windows
 
 deps-windows:
 	@packaging/install-debian-deps.sh packaging/debian-windows-deps.txt --no-install-recommends

@@ -1,7 +1,8 @@
 // The program's Windows resources, read back from this test program, which
 // links the same resource object as Klonkatron.exe: the version
 // information Windows shows for the file, and the window icon in all four
-// of its images, pixel for pixel against the XPM sources.
+// of its images, pixel for pixel against the XPM sources. Then the same,
+// and the manifest, read back from the built Klonkatron.exe.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -18,13 +19,22 @@ namespace {
 
 using windows_icon::Rgb;
 
-std::vector<BYTE> versionInfo() {
+std::string selfPath() {
     std::vector<char> self(MAX_PATH);
-    GetModuleFileNameA(nullptr, self.data(), static_cast<DWORD>(self.size()));
+    const DWORD n = GetModuleFileNameA(nullptr, self.data(), static_cast<DWORD>(self.size()));
+    return {self.data(), n};
+}
+
+// Klonkatron.exe, as the build leaves it beside this test's folder.
+std::string programPath() {
+    return (programFolder().parent_path().parent_path() / "program" / "Klonkatron.exe").string();
+}
+
+std::vector<BYTE> versionInfo(const std::string& file = selfPath()) {
     DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeA(self.data(), &ignored);
+    const DWORD size = GetFileVersionInfoSizeA(file.c_str(), &ignored);
     std::vector<BYTE> info(size);
-    if (size == 0 || !GetFileVersionInfoA(self.data(), 0, size, info.data())) info.clear();
+    if (size == 0 || !GetFileVersionInfoA(file.c_str(), 0, size, info.data())) info.clear();
     return info;
 }
 
@@ -62,12 +72,12 @@ TEST(WindowsResources, VersionInformation) {
     EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
 }
 
-// A resource's bytes, or none.
-std::vector<BYTE> resource(LPCSTR type, LPCSTR name) {
-    const HRSRC found = FindResourceA(nullptr, name, type);
+// A resource's bytes, or none, of this program or of another module.
+std::vector<BYTE> resource(LPCSTR type, LPCSTR name, HMODULE module = nullptr) {
+    const HRSRC found = FindResourceA(module, name, type);
     if (found == nullptr) return {};
-    const auto* data = static_cast<const BYTE*>(LockResource(LoadResource(nullptr, found)));
-    return {data, data + SizeofResource(nullptr, found)};
+    const auto* data = static_cast<const BYTE*>(LockResource(LoadResource(module, found)));
+    return {data, data + SizeofResource(module, found)};
 }
 
 std::uint32_t le32(const std::vector<BYTE>& d, size_t at) {
@@ -181,6 +191,29 @@ TEST(WindowsResources, WindowsPicksAndLoadsTheIconAtBothSizes) {
         DeleteObject(info.hbmMask);
         DestroyIcon(icon);
     }
+}
+
+TEST(WindowsResources, KlonkatronExeCarriesTheVersionTheIconAndTheManifest) {
+    const std::string program = programPath();
+    std::vector<BYTE> info = versionInfo(program);
+    ASSERT_FALSE(info.empty()) << "no version resource in " << program;
+    std::vector<BYTE> own = versionInfo();
+    for (const char* name : {"FileVersion", "ProductVersion", "ProductName", "InternalName",
+                             "OriginalFilename", "Comments"}) {
+        EXPECT_EQ(versionString(info, name), versionString(own, name)) << name;
+    }
+
+    const HMODULE module = LoadLibraryExA(
+        program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(module, nullptr) << program;
+    EXPECT_EQ(resource(RT_GROUP_ICON, MAKEINTRESOURCEA(1), module),
+              resource(RT_GROUP_ICON, MAKEINTRESOURCEA(1)));
+    const std::vector<BYTE> bytes = resource(RT_MANIFEST, MAKEINTRESOURCEA(1), module);
+    const std::string manifest(bytes.begin(), bytes.end());
+    EXPECT_NE(manifest.find("PerMonitorV2"), std::string::npos);
+    EXPECT_NE(manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""),
+              std::string::npos);
+    FreeLibrary(module);
 }
 
 }  // namespace

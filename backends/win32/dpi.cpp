@@ -1,0 +1,34 @@
+#include "backends/win32/dpi.h"
+
+#include <cmath>
+
+#include "forms/pixels.h"
+
+namespace forms::win32 {
+Scale::Scale(int dpi)
+    : ratio_(dpi > 0 ? dpi / 96.0 : 1.0), paintRatio_(static_cast<int>(std::ceil(ratio_ - 1e-9))) {
+    if (paintRatio_ < 1) {
+        ratio_ = 1.0;
+        paintRatio_ = 1;
+    }
+}
+
+Scale Scale::ofScreen() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return Scale(dpi);
+}
+
+int Scale::device(int logical) const { return static_cast<int>(std::lround(logical * ratio_)); }
+
+RECT Scale::device(const RECT& r) const {
+    return {device(r.left), device(r.top), device(r.right), device(r.bottom)};
+}
+
+RECT pixelRectOf(const Rect& twips) {
+    const PixelRect r = pixelRect(twips);
+    return {r.left, r.top, r.left + r.width, r.top + r.height};
+}
+
+}  // namespace forms::win32

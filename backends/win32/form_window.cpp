@@ -1,0 +1,335 @@
+#include "backends/win32/form_window.h"
+
+#include <windowsx.h>
+
+#include <cmath>
+
+#include "backends/win32/form_painter.h"
+#include "backends/win32/pointer.h"
+#include "backends/win32/text.h"
+#include "backends/win32/win32_backend.h"
+#include "backends/win32/window_style.h"
+#include "forms/application.h"
+
+namespace forms::win32 {
+namespace {
+
+int shiftOf(WPARAM keys) {
+    return ((keys & MK_SHIFT) != 0 ? ShiftKey : 0) | ((keys & MK_CONTROL) != 0 ? CtrlKey : 0) |
+           (GetKeyState(VK_MENU) < 0 ? AltKey : 0);
+}
+
+int buttonsOf(WPARAM keys) {
+    return ((keys & MK_LBUTTON) != 0 ? LeftButton : 0) |
+           ((keys & MK_RBUTTON) != 0 ? RightButton : 0) |
+           ((keys & MK_MBUTTON) != 0 ? MiddleButton : 0);
+}
+
+// The client area's top-left corner on the screen, in device pixels.
+POINT clientOrigin(const FormDesign& d, const Scale& scale, SIZE client) {
+    if (d.startPosition == StartPosition::CenterScreen) {
+        RECT work{0, 0, 1024, 768};
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+        return {(work.left + work.right) / 2 - client.cx / 2,
+                (work.top + work.bottom) / 2 - client.cy / 2};
+    }
+    return {scale.device(pixelsFromTwips(d.position.x)),
+            scale.device(pixelsFromTwips(d.position.y))};
+}
+
+}  // namespace
+
+ATOM FormWindow::windowClass() {
+    static const ATOM atom = [] {
+        WNDCLASSEXW cls{};
+        cls.cbSize = sizeof cls;
+        cls.lpfnWndProc = &FormWindow::windowProc;
+        cls.hInstance = GetModuleHandleW(nullptr);
+        cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        cls.lpszClassName = L"KlonkatronForm";
+        return RegisterClassExW(&cls);
+    }();
+    return atom;
+}
+
+FormWindow::FormWindow(Win32Backend& backend, Form& form)
+    : backend_(backend), form_(&form), scale_(Scale::ofScreen()) {
+    const FormDesign& d = form.design();
+    const SIZE logical{pixelsFromTwips(d.clientWidth), pixelsFromTwips(d.clientHeight)};
+    const SIZE client{scale_.device(logical.cx), scale_.device(logical.cy)};
+    const POINT origin = clientOrigin(d, scale_, client);
+    const WindowStyle style = windowStyleOf(d);
+    RECT frame{origin.x, origin.y, origin.x + client.cx, origin.y + client.cy};
+    AdjustWindowRectEx(&frame, style.style, FALSE, style.exStyle);
+
+    buffer_ = std::make_unique<BackBuffer>(logical.cx * scale_.paintRatio(),
+                                           logical.cy * scale_.paintRatio());
+    window_ = CreateWindowExW(style.exStyle, MAKEINTATOM(windowClass()), wide(d.caption).c_str(),
+                              style.style, frame.left, frame.top, frame.right - frame.left,
+                              frame.bottom - frame.top, nullptr, nullptr, GetModuleHandleW(nullptr),
+                              nullptr);
+    if (window_ == nullptr) throw std::runtime_error("no window for " + d.name);
+    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    setIcons();
+    controls_.emplace(window_, form, scale_, backend_.fonts(), &FormWindow::controlProc);
+    tips_.emplace(window_);
+    updatePointer();
+}
+
+FormWindow::~FormWindow() {
+    tips_.reset();
+    if (window_ != nullptr) {
+        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+        DestroyWindow(window_);
+    }
+    if (pointer_ != nullptr) DestroyCursor(pointer_);
+    for (HICON icon : icons_) {
+        if (icon != nullptr) DestroyIcon(icon);
+    }
+}
+
+void FormWindow::setIcons() {
+    const Picture& big = form_->icon();
+    const Picture& small = form_->smallIcon().isEmpty() ? big : form_->smallIcon();
+    if (big.isEmpty()) return;
+    icons_ = {iconOf(big), iconOf(small)};
+    // Without the pictures' pixels, the program's own icon (the board's).
+    HICON fallback = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
+    SendMessageW(window_, WM_SETICON, ICON_BIG,
+                 reinterpret_cast<LPARAM>(icons_[0] ? icons_[0] : fallback));
+    SendMessageW(window_, WM_SETICON, ICON_SMALL,
+                 reinterpret_cast<LPARAM>(icons_[1] ? icons_[1] : fallback));
+}
+
+FormWindow* FormWindow::of(HWND window) {
+    if (window == nullptr || GetClassWord(window, GCW_ATOM) != windowClass()) return nullptr;
+    return reinterpret_cast<FormWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+void FormWindow::detach() {
+    form_ = nullptr;
+    if (GetCapture() == window_) ReleaseCapture();
+    ShowWindow(window_, SW_HIDE);
+}
+
+void FormWindow::repaint(const Rect& twips) {
+    RECT area = scale_.device(pixelRectOf(twips));
+    // A fractional ratio smooths across the edge: one more pixel around.
+    if (!scale_.isWhole()) InflateRect(&area, 1, 1);
+    InvalidateRect(window_, &area, FALSE);
+}
+
+void FormWindow::updateControl(Control& control) { controls_->update(control); }
+
+void FormWindow::updatePointer() {
+    if (form_ == nullptr) return;
+    if (pointer_ != nullptr) DestroyCursor(pointer_);
+    pointer_ = nullptr;
+    if (form_->mousePointer() == MousePointer::Custom && !form_->mouseIcon().isEmpty())
+        pointer_ = pointerOf(form_->mouseIcon(), scale_.ratio());
+    // The pointer changes at once where it is over the window.
+    POINT at{};
+    GetCursorPos(&at);
+    if (WindowFromPoint(at) == window_)
+        SetCursor(pointer_ ? pointer_ : LoadCursorW(nullptr, IDC_ARROW));
+}
+
+void FormWindow::raise() {
+    ShowWindow(window_, SW_SHOW);
+    SetForegroundWindow(window_);
+}
+
+void FormWindow::focusControl() {
+    if (form_ == nullptr || form_->focused() == nullptr) return;
+    if (HWND child = controls_->windowOf(*form_->focused())) SetFocus(child);
+}
+
+LRESULT CALLBACK FormWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+    Win32Backend::InProcedure counted(self->backend_);
+    return self->handle(message, wParam, lParam);
+}
+
+LRESULT CALLBACK FormWindow::controlProc(HWND child, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR, DWORD_PTR reference) {
+    auto* control = reinterpret_cast<Control*>(reference);
+    FormWindow* self = of(GetParent(child));
+    if (self == nullptr || self->form_ == nullptr)
+        return DefSubclassProc(child, message, wParam, lParam);
+    Win32Backend::InProcedure counted(self->backend_);
+    switch (message) {
+        case WM_SETFOCUS:
+            self->form_->setFocused(control);
+            break;
+        case WM_MOUSEMOVE:
+            // Over a button: for the bold caption under the pointer.
+            self->backend_.app().widgetMouseMove(
+                *control, self->scale_.logical(GET_X_LPARAM(lParam)),
+                self->scale_.logical(GET_Y_LPARAM(lParam)), buttonsOf(wParam), shiftOf(wParam));
+            break;
+        default:
+            break;
+    }
+    return DefSubclassProc(child, message, wParam, lParam);
+}
+
+LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT:
+            paint();
+            return 0;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP:
+        case WM_MOUSEMOVE:
+            mouse(message, wParam, lParam);
+            return 0;
+        case WM_SETCURSOR:
+            if (setCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam))) return TRUE;
+            break;
+        case WM_COMMAND:
+            command(LOWORD(wParam), HIWORD(wParam));
+            return 0;
+        case WM_NOTIFY:
+            if (tips_->notify(*reinterpret_cast<NMHDR*>(lParam))) return 0;
+            break;
+        case WM_DRAWITEM:
+            controls_->drawPictureButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
+        case WM_SETFOCUS:
+            // Back in the window, the keys go to the control they went to.
+            focusControl();
+            return 0;
+        case WM_CLOSE:
+            // Only the runtime closes a window; a close from the system asks it.
+            if (form_ != nullptr) backend_.app().closeRequested(*form_);
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+void FormWindow::paint() {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(window_, &ps);
+    if (form_ != nullptr) {
+        const int ratio = scale_.paintRatio();
+        if (scale_.isWhole()) {
+            const RECT& d = ps.rcPaint;
+            const RECT dirty{d.left / ratio, d.top / ratio, (d.right + ratio - 1) / ratio,
+                             (d.bottom + ratio - 1) / ratio};
+            paintForm(*buffer_, *form_, dirty, ratio, backend_.fonts());
+            BitBlt(dc, d.left, d.top, d.right - d.left, d.bottom - d.top, buffer_->dc(), d.left,
+                   d.top, SRCCOPY);
+        } else {
+            // The whole window at the next whole ratio, scaled down smoothly
+            // in one piece, so that separately painted parts meet without seams.
+            const RECT all{0, 0, buffer_->width() / ratio, buffer_->height() / ratio};
+            paintForm(*buffer_, *form_, all, ratio, backend_.fonts());
+            SetStretchBltMode(dc, HALFTONE);
+            SetBrushOrgEx(dc, 0, 0, nullptr);
+            StretchBlt(dc, 0, 0, scale_.device(all.right), scale_.device(all.bottom), buffer_->dc(),
+                       0, 0, buffer_->width(), buffer_->height(), SRCCOPY);
+        }
+    }
+    EndPaint(window_, &ps);
+}
+
+void FormWindow::mouse(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (form_ == nullptr) return;
+    const double x = scale_.logical(GET_X_LPARAM(lParam));
+    const double y = scale_.logical(GET_Y_LPARAM(lParam));
+    Application& app = backend_.app();
+    int button = 0;
+    switch (message) {
+        case WM_MOUSEMOVE:
+            tips_->pointerOver(form_->toolTipAt(x, y));
+            app.mouseMove(*form_, x, y, buttonsOf(wParam), shiftOf(wParam));
+            return;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP:
+            button = LeftButton;
+            break;
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONUP:
+            button = RightButton;
+            break;
+        default:
+            button = MiddleButton;
+            break;
+    }
+    const bool press =
+        message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
+    // The window keeps the mouse from the first press to the last release.
+    if (press) {
+        if (buttonsDown_ == 0) SetCapture(window_);
+        buttonsDown_ |= button;
+        app.mousePress(*form_, x, y, button, shiftOf(wParam));
+    } else {
+        buttonsDown_ &= ~button;
+        if (buttonsDown_ == 0 && GetCapture() == window_) ReleaseCapture();
+        app.mouseRelease(*form_, x, y, button, shiftOf(wParam));
+    }
+}
+
+void FormWindow::command(int id, int notification) {
+    if (form_ == nullptr) return;
+    Control* control = controls_->controlOf(id);
+    if (control == nullptr) return;
+    if (auto* button = dynamic_cast<CommandButton*>(control);
+        button && notification == BN_CLICKED) {
+        backend_.app().buttonClick(*button);
+    } else if (auto* text = dynamic_cast<TextBox*>(control);
+               text && notification == EN_CHANGE && !controls_->settingText()) {
+        text->userEdited(textOf(controls_->windowOf(*text)));
+    }
+}
+
+bool FormWindow::setCursor(HWND over, int hitTest) {
+    // The child controls keep their own pointers: the buttons the arrow.
+    if (over != window_ || hitTest != HTCLIENT) return false;
+    SetCursor(pointer_ != nullptr ? pointer_ : LoadCursorW(nullptr, IDC_ARROW));
+    return true;
+}
+
+namespace {
+
+class Win32FormView : public FormView {
+public:
+    Win32FormView(Win32Backend& backend, std::unique_ptr<FormWindow> window)
+        : backend_(backend), window_(std::move(window)) {}
+    ~Win32FormView() override {
+        window_->detach();
+        backend_.retire(std::move(window_));
+    }
+    Win32FormView(const Win32FormView&) = delete;
+    Win32FormView& operator=(const Win32FormView&) = delete;
+
+    void repaint(const Rect& area) override { window_->repaint(area); }
+    void widgetChanged(Control& control) override { window_->updateControl(control); }
+    void pointerChanged() override { window_->updatePointer(); }
+    void raise() override { window_->raise(); }
+
+private:
+    Win32Backend& backend_;
+    std::unique_ptr<FormWindow> window_;
+};
+
+}  // namespace
+
+std::unique_ptr<FormView> makeFormView(Win32Backend& backend, Form& form) {
+    auto window = std::make_unique<FormWindow>(backend, form);
+    ShowWindow(window->handle(), SW_SHOW);
+    UpdateWindow(window->handle());
+    window->focusControl();
+    return std::make_unique<Win32FormView>(backend, std::move(window));
+}
+
+}  // namespace forms::win32

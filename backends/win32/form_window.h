@@ -1,0 +1,72 @@
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <memory>
+#include <optional>
+
+#include "backends/win32/back_buffer.h"
+#include "backends/win32/child_controls.h"
+#include "backends/win32/dpi.h"
+#include "backends/win32/tool_tips.h"
+#include "forms/form.h"
+#include "forms/form_view.h"
+
+namespace forms::win32 {
+
+class Win32Backend;
+
+// The top-level window of one form: it paints the drawn controls from its
+// back buffer, holds the buttons and text boxes as child controls in front
+// of them, and reports the raw mouse and key input to the runtime.
+class FormWindow {
+public:
+    FormWindow(Win32Backend& backend, Form& form);
+    ~FormWindow();
+    FormWindow(const FormWindow&) = delete;
+    FormWindow& operator=(const FormWindow&) = delete;
+
+    // The form window a top-level window is, or nullptr.
+    static FormWindow* of(HWND window);
+
+    [[nodiscard]] HWND handle() const { return window_; }
+    [[nodiscard]] Form* form() const { return form_; }
+    // The runtime released the form: the window hides and waits to go.
+    void detach();
+
+    void repaint(const Rect& twips);
+    void updateControl(Control& control);
+    void updatePointer();
+    void raise();
+    // Gives the keyboard focus to the control the form has focused.
+    void focusControl();
+
+private:
+    static ATOM windowClass();
+    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK controlProc(HWND child, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR id, DWORD_PTR control);
+    void setIcons();
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void paint();
+    void mouse(UINT message, WPARAM wParam, LPARAM lParam);
+    void command(int id, int notification);
+    bool setCursor(HWND over, int hitTest);
+
+    Win32Backend& backend_;
+    Form* form_;
+    Scale scale_;
+    HWND window_ = nullptr;
+    std::unique_ptr<BackBuffer> buffer_;
+    std::optional<ChildControls> controls_;
+    std::optional<ToolTips> tips_;
+    HCURSOR pointer_ = nullptr;     // the form's own, or nullptr for the arrow
+    std::array<HICON, 2> icons_{};  // large and small, made from the form's pictures
+    int buttonsDown_ = 0;
+};
+
+// The view the runtime holds of a shown form.
+std::unique_ptr<FormView> makeFormView(Win32Backend& backend, Form& form);
+
+}  // namespace forms::win32

@@ -1,0 +1,30 @@
+#include "backends/win32/gdi_fonts.h"
+
+#include <cmath>
+
+#include "backends/win32/text.h"
+
+namespace forms::win32 {
+
+GdiFonts::~GdiFonts() {
+    for (auto& [key, font] : fonts_) DeleteObject(font);
+}
+
+HFONT GdiFonts::get(const Font& font, double ratio) {
+    const auto key = std::make_tuple(font.name, font.sizePoints, font.bold, ratio);
+    if (auto it = fonts_.find(key); it != fonts_.end()) return it->second;
+    const long pixels = std::lround(font.sizePoints * 96.0 / 72.0);
+    LOGFONTW spec{};
+    // Negative: the height of the characters, not of the cell.
+    spec.lfHeight = -static_cast<LONG>(std::lround(static_cast<double>(pixels) * ratio));
+    spec.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
+    spec.lfCharSet = DEFAULT_CHARSET;
+    spec.lfQuality = DEFAULT_QUALITY;
+    const std::wstring face = wide(font.name);
+    face.copy(spec.lfFaceName, LF_FACESIZE - 1);
+    HFONT made = CreateFontIndirectW(&spec);
+    fonts_.emplace(key, made);
+    return made;
+}
+
+}  // namespace forms::win32

@@ -1,0 +1,42 @@
+#include "backends/win32/tool_tips.h"
+
+#include "backends/win32/text.h"
+
+namespace forms::win32 {
+
+ToolTips::ToolTips(HWND window) : window_(window) {
+    tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window,
+                            nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (tips_ == nullptr) return;
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    // The tooltip watches the window's mouse messages itself.
+    tool.uFlags = TTF_SUBCLASS;
+    tool.hwnd = window;
+    tool.uId = 1;
+    GetClientRect(window, &tool.rect);
+    tool.lpszText = LPSTR_TEXTCALLBACKW;
+    SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+ToolTips::~ToolTips() {
+    if (tips_ != nullptr) DestroyWindow(tips_);
+}
+
+void ToolTips::pointerOver(const std::string& tip) {
+    if (tip == tip_ || tips_ == nullptr) return;
+    tip_ = tip;
+    SendMessageW(tips_, TTM_POP, 0, 0);
+}
+
+bool ToolTips::notify(NMHDR& header) {
+    if (tips_ == nullptr || header.hwndFrom != tips_ || header.code != TTN_GETDISPINFOW)
+        return false;
+    auto& info = reinterpret_cast<NMTTDISPINFOW&>(header);
+    text_ = wide(tip_);
+    info.lpszText = text_.data();
+    return true;
+}
+
+}  // namespace forms::win32

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <windows.h>
+// After windows.h:
+#include <commctrl.h>
+
+#include <string>
+
+namespace forms::win32 {
+
+// The tooltips of a window's drawn controls: one tool over the whole client
+// area whose text is that of the control under the pointer.
+class ToolTips {
+public:
+    explicit ToolTips(HWND window);
+    ~ToolTips();
+    ToolTips(const ToolTips&) = delete;
+    ToolTips& operator=(const ToolTips&) = delete;
+
+    // The pointer is over a control with this tip (empty: none); a tip
+    // shown for another control goes.
+    void pointerOver(const std::string& tip);
+    // Answers the tooltip's question for its text (WM_NOTIFY); true when
+    // the notification was the tooltip's.
+    bool notify(NMHDR& header);
+
+private:
+    HWND window_;
+    HWND tips_ = nullptr;
+    std::string tip_;
+    std::wstring text_;  // kept while the tooltip shows it
+};
+
+}  // namespace forms::win32

@@ -1,0 +1,115 @@
+#include "backends/win32/win32_backend.h"
+
+#include "backends/win32/form_window.h"
+#include "backends/win32/message_box.h"
+#include "backends/win32/system_locale.h"
+#include "forms/application.h"
+
+namespace forms::win32 {
+namespace {
+
+int keyCodeOf(WPARAM virtualKey) {
+    switch (virtualKey) {
+        case VK_RETURN:
+            return kKeyEnter;
+        case VK_ESCAPE:
+            return kKeyEscape;
+        case VK_BACK:
+            return 8;
+        case VK_TAB:
+            return 9;
+        case VK_SPACE:
+            return ' ';
+        default:
+            break;
+    }
+    const bool letterOrDigit =
+        (virtualKey >= 'A' && virtualKey <= 'Z') || (virtualKey >= '0' && virtualKey <= '9');
+    return letterOrDigit ? static_cast<int>(virtualKey) : 0;  // the same codes
+}
+
+// The character a key makes with the keyboard's present state, or 0.
+char32_t characterOf(const MSG& message) {
+    BYTE state[256] = {};
+    if (!GetKeyboardState(state)) return 0;
+    wchar_t out[4] = {};
+    const UINT scanCode = (static_cast<UINT>(message.lParam) >> 16) & 0xFF;
+    const int made = ToUnicode(static_cast<UINT>(message.wParam), scanCode, state, out, 4, 0);
+    return made == 1 ? static_cast<char32_t>(out[0]) : 0;
+}
+
+int shiftState() {
+    return (GetKeyState(VK_SHIFT) < 0 ? ShiftKey : 0) |
+           (GetKeyState(VK_CONTROL) < 0 ? CtrlKey : 0) | (GetKeyState(VK_MENU) < 0 ? AltKey : 0);
+}
+
+}  // namespace
+
+Win32Backend::Win32Backend() : alarm_([this] { app().alarmRang(); }) {}
+
+Win32Backend::~Win32Backend() = default;
+
+Win32Backend::InProcedure::~InProcedure() {
+    if (--backend_.depth_ == 0) backend_.destroyRetired();
+}
+
+int Win32Backend::run() {
+    MSG message;
+    while (!ended_ && GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (offerKey(message)) continue;
+        // Tab and Shift+Tab walk the controls of the window.
+        if (message.message == WM_KEYDOWN && message.wParam == VK_TAB) {
+            HWND top = GetAncestor(message.hwnd, GA_ROOT);
+            if (FormWindow::of(top) != nullptr && IsDialogMessageW(top, &message)) continue;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    destroyRetired();
+    return 0;
+}
+
+bool Win32Backend::offerKey(const MSG& message) {
+    if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) return false;
+    FormWindow* window = FormWindow::of(GetAncestor(message.hwnd, GA_ROOT));
+    if (window == nullptr || window->form() == nullptr) return false;
+    const KeyEvent key{keyCodeOf(message.wParam), characterOf(message), shiftState()};
+    InProcedure counted(*this);
+    return app().keyPress(*window->form(), key);
+}
+
+std::unique_ptr<FormView> Win32Backend::showForm(Form& form) { return makeFormView(*this, form); }
+
+MsgResult Win32Backend::showMessageBox(const MessageBoxRequest& request) {
+    InProcedure counted(*this);
+    return forms::win32::showMessageBox(request);
+}
+
+std::int64_t Win32Backend::monotonicMicros() { return alarm_.now(); }
+
+DateTime Win32Backend::localNow() { return win32::localNow(); }
+
+Locale Win32Backend::locale() { return userLocale(); }
+
+void Win32Backend::setAlarm(std::optional<std::int64_t> micros) {
+    if (micros) {
+        alarm_.ringAt(*micros);
+    } else {
+        alarm_.cancel();
+    }
+}
+
+void Win32Backend::programEnded() {
+    ended_ = true;
+    alarm_.cancel();
+    PostQuitMessage(0);
+}
+
+void Win32Backend::retire(std::unique_ptr<FormWindow> window) {
+    retired_.push_back(std::move(window));
+    if (depth_ == 0) destroyRetired();
+}
+
+void Win32Backend::destroyRetired() { retired_.clear(); }
+
+}  // namespace forms::win32

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "backends/win32/gdi_fonts.h"
+#include "backends/win32/precise_alarm.h"
+#include "forms/backend.h"
+
+namespace forms::win32 {
+
+class FormWindow;
+
+// The Win32 backend: real windows of user32, painting with gdi32, a
+// multimedia timer of winmm for the ticks. One precise alarm, re-armed to
+// the earliest due tick, drives every timer of the program.
+class Win32Backend : public Backend {
+public:
+    Win32Backend();
+    ~Win32Backend() override;
+    Win32Backend(const Win32Backend&) = delete;
+    Win32Backend& operator=(const Win32Backend&) = delete;
+
+    int run() override;
+
+    std::unique_ptr<FormView> showForm(Form& form) override;
+    MsgResult showMessageBox(const MessageBoxRequest& request) override;
+    std::int64_t monotonicMicros() override;
+    DateTime localNow() override;
+    Locale locale() override;
+    void setAlarm(std::optional<std::int64_t> micros) override;
+    void programEnded() override;
+
+    [[nodiscard]] GdiFonts& fonts() { return fonts_; }
+
+    // Counts a window procedure of the program in and out: a window is
+    // destroyed only when none of them runs.
+    class InProcedure {
+    public:
+        explicit InProcedure(Win32Backend& backend) : backend_(backend) { ++backend_.depth_; }
+        ~InProcedure();
+        InProcedure(const InProcedure&) = delete;
+        InProcedure& operator=(const InProcedure&) = delete;
+
+    private:
+        Win32Backend& backend_;
+    };
+    // Takes a window whose form was released, to destroy it when no window
+    // procedure of the program runs.
+    void retire(std::unique_ptr<FormWindow> window);
+
+private:
+    // Offers a key to the runtime before the window with the focus gets it;
+    // true when it was used.
+    bool offerKey(const MSG& message);
+    void destroyRetired();
+
+    PreciseAlarm alarm_;
+    GdiFonts fonts_;
+    std::vector<std::unique_ptr<FormWindow>> retired_;
+    int depth_ = 0;
+    bool ended_ = false;
+};
+
+}  // namespace forms::win32
