@@ -77,12 +77,13 @@ private:
 
 // The report of the stand-in tool at `tool`, once it has run (within ten
 // seconds), or nothing: its command line, then the window style it was
-// given.
+// given. The report appears by a rename; under Wine an open of the new name
+// can still fail for a moment (the handle the rename went through may not
+// share reading yet), so a failed open is tried again, never read as empty.
 inline std::optional<std::string> startedAs(const std::string& tool) {
     const fs::path report = tool + ".ran";
     for (int i = 0; i < 1000; ++i) {
-        if (fs::exists(report)) {
-            std::ifstream in(report, std::ios::binary);
+        if (std::ifstream in{report, std::ios::binary}) {
             std::stringstream text;
             text << in.rdbuf();
             return text.str();
