@@ -14,15 +14,15 @@ HFONT GdiFonts::get(const Font& font, double ratio) {
     const auto key = std::make_tuple(font.name, font.sizePoints, font.bold, ratio);
     if (auto it = fonts_.find(key); it != fonts_.end()) return it->second;
     const long pixels = std::lround(font.sizePoints * 96.0 / 72.0);
-    LOGFONTW spec{};
+    LOGFONTW logFont{};
     // Negative: the height of the characters, not of the cell.
-    spec.lfHeight = -static_cast<LONG>(std::lround(static_cast<double>(pixels) * ratio));
-    spec.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
-    spec.lfCharSet = DEFAULT_CHARSET;
-    spec.lfQuality = DEFAULT_QUALITY;
+    logFont.lfHeight = -static_cast<LONG>(std::lround(static_cast<double>(pixels) * ratio));
+    logFont.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
+    logFont.lfCharSet = DEFAULT_CHARSET;
+    logFont.lfQuality = DEFAULT_QUALITY;
     const std::wstring face = wide(font.name);
-    face.copy(spec.lfFaceName, LF_FACESIZE - 1);
-    HFONT made = CreateFontIndirectW(&spec);
+    face.copy(logFont.lfFaceName, LF_FACESIZE - 1);
+    HFONT made = CreateFontIndirectW(&logFont);
     fonts_.emplace(key, made);
     return made;
 }
