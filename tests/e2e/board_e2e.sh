@@ -47,26 +47,20 @@ shot running
 # counter change elsewhere), and the score in the status panel.
 table=224x128+0+72
 score=81x17+232+96
-changed() {  # pixels that differ between two screenshots within a rectangle
-    convert "$shots/$1.png" -crop "$3" +repage "$shots/crop-a.png"
-    convert "$shots/$2.png" -crop "$3" +repage "$shots/crop-b.png"
-    compare -metric AE "$shots/crop-a.png" "$shots/crop-b.png" null: 2>&1 || true
-}
+changed() { changed_pixels "$shots/$1.png" "$shots/$2.png" "$3"; }
 # Strike the first computer seen; a miss (it vanished first) waits for the next.
 scored=no
 for _ in $(seq 80); do
     sleep 0.05
     shot computer
-    n=$(changed running computer $table)
-    [ "${n%% *}" -gt 50 ] || continue
+    [ "$(changed running computer $table)" -gt 50 ] || continue
     read -r x y w h < <(compare "$shots/running.png" "$shots/computer.png" -compose Src \
         -highlight-color white -lowlight-color black png:- 2>/dev/null |
         convert - -crop $table +repage -trim -format '%X %Y %w %h\n' info:)
     xdotool mousemove --window "$board" $((${x#+} + w / 2)) $((${y#+} + 72 + h / 2)) click 1
     sleep 0.2
     shot struck
-    n=$(changed running struck $score)
-    if [ "${n%% *}" -gt 0 ]; then scored=yes; break; fi
+    if [ "$(changed running struck $score)" -gt 0 ]; then scored=yes; break; fi
 done
 [ $scored = yes ] || fail "no computer could be struck for points within twelve seconds"
 

@@ -4,7 +4,7 @@
 # the board under the title bar the program draws, the face opens the text
 # window, the About window closes with Enter and with its close box, and the
 # compositor's own maximise of the fixed-size board leaves the game running,
-# with no protocol error.
+# with no protocol error; a started game scores when computers are struck.
 # Usage: wayland_e2e.sh <klonkatron executable> <scale> [directory for screenshots]
 set -euo pipefail
 
@@ -16,6 +16,7 @@ board_title='Klonkatron - By Sven Klonk'
 title_bar=18  # the small title bar the program draws
 
 source "$(dirname "$0")/wayland_session.sh"
+source "$(dirname "$0")/../soak/board_places.sh"
 start_weston "$scale"
 shot() { screenshot "$shots/wayland-$scale-$1.png"; }
 no_errors() { ! grep -i "error" "$wl_dir/game.err" || fail "an error on standard error"; }
@@ -82,6 +83,30 @@ kill -0 "$game" || fail "the program ended"
 read -r x y w h < <(window_geometry "$board_title")
 [ "$w x $h" = "328 x $((280 + title_bar))" ] || fail "the board is $w by $h after a maximise"
 shot after-maximise
+
+# "&Start New Game", then strikes without looking (screenshots through
+# weston are slow): each round presses on all nine places, a shown computer
+# stays up long enough for one, and every few rounds the score is compared
+# with the score at the start.
+cx=$x cy=$((y + title_bar))
+click_at $((cx + kStartPause[0])) $((cy + kStartPause[1]))
+shot started
+IFS='x+' read -r sw sh sx sy <<<"$kScoreCrop"
+score="$((sw * scale))x$((sh * scale))+$(((cx + sx) * scale))+$(((cy + sy) * scale))"
+scored() { [ "$(changed_pixels "$shots/wayland-$scale-started.png" "$shots/wayland-$scale-struck.png" "$score")" -gt 0 ]; }
+half=$((kPlaceSize / 2))
+give_up=$((SECONDS + 60))
+while [ $SECONDS -lt $give_up ]; do
+    for _ in 1 2 3 4 5; do
+        for place in "${kPlaces[@]}"; do
+            read -r px py <<<"$place"
+            click_at $((cx + px + half)) $((cy + py + half))
+        done
+    done
+    shot struck
+    if scored; then break; fi
+done
+scored || fail "striking every place for a minute never raised the score"
 no_errors
 stop_wayland
 echo "screenshots in $shots"

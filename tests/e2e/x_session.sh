@@ -12,6 +12,17 @@ wait_for() {
     return 1
 }
 
+# How many pixels differ between two screenshots within a rectangle
+# ("WxH+X+Y").
+changed_pixels() {
+    convert "$1" -crop "$3" +repage "$1.crop.png"
+    convert "$2" -crop "$3" +repage "$2.crop.png"
+    local n
+    n=$(compare -metric AE "$1.crop.png" "$2.crop.png" null: 2>&1 || true)
+    rm -f "$1.crop.png" "$2.crop.png"
+    echo "${n%% *}"
+}
+
 # Starts Xvfb on a free display, whatever else runs on the machine, or on
 # the display XVFB_DISPLAY names (":61"), and points DISPLAY at it; its
 # process is $xvfb. Its screen is XVFB_SIZE ("1024x768" unless given).

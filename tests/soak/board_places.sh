@@ -17,6 +17,8 @@ kFace=(251 136)
 kExitRect=(14 199 203 223)
 # Where the yellow "Welcome!" and "Paused..." banner shows.
 kBannerCrop=200x60+8+100
+# The score in the status panel.
+kScoreCrop=81x17+232+96
 
 kAboutOk=(52 196)
 kAboutEmblem=(24 24)
