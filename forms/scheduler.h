@@ -46,10 +46,14 @@ public:
     void runDue(const Fire& fire);
 
 private:
-    [[nodiscard]] Timer* earliestDue(std::int64_t now) const;
+    [[nodiscard]] static bool fallsDueBefore(const Timer* a, const Timer* b);
+    // Puts a timer whose due time changed at its place in `active_`.
+    void place(Timer& timer);
 
     Clock clock_;
     std::function<void()> changed_;
+    // The counting timers in the order their ticks fall due: by due time,
+    // ties by creation order. The next tick is always the first.
     std::vector<Timer*> active_;
     std::uint64_t nextSequence_ = 0;
 };

@@ -75,6 +75,14 @@ TEST_F(TimerTest, OnlyAChangedIntervalCountsAfreshFromThatMoment) {
     EXPECT_EQ(log_, (Log{"T@3000", "T@6500", "T@9000"}));
 }
 
+TEST_F(TimerTest, ACountStartedAfreshOvertakesTicksDueBeforeItAndKeepsItsTiePlace) {
+    addTimers({{"A", 5000}, {"B", 3000}, {"C", 2000}});
+    rt().advance(1000);
+    timer("A").setInterval(1000);  // due at 2000 beside C, which it precedes
+    rt().advance(2000);
+    EXPECT_EQ(log_, (Log{"A@2000", "C@2000", "A@3000", "B@3000"}));
+}
+
 TEST_F(TimerTest, SwitchingOnCountsAfreshFromThatMoment) {
     addTimers({{"T", 3000, false}});
     rt().advance(1234);
