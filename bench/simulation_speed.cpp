@@ -6,10 +6,8 @@
 
 #include <chrono>
 
-#include "backends/headless/runtime.h"
 #include "bench/player.h"
-#include "forms/system/unavailable_system.h"
-#include "program/game_windows.h"
+#include "program/headless_program.h"
 
 namespace {
 
@@ -19,11 +17,10 @@ constexpr std::int64_t kMillisecondsAtFastest = 10 * 60 * 1000;
 void wholeGameAtFastestLevel(benchmark::State& state) {
     for (auto _ : state) {
         const auto wallStart = std::chrono::steady_clock::now();
-        forms::UnavailableSystem system;
-        forms::headless::Runtime runtime(system);
+        klonkatron::HeadlessProgram program;
+        forms::headless::Runtime& runtime = program.runtime();
         runtime.backend().answerUnscripted(
             [](const forms::MessageBoxRequest&) { return forms::MsgResult::Ok; });
-        klonkatron::registerWindows(runtime.app());
         runtime.app().show(klonkatron::window::kBoard);
         bench::Player player(runtime.app());
         player.click(klonkatron::window::kBoard, "Command3");

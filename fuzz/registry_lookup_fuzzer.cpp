@@ -5,11 +5,11 @@
 // read, or the one message.
 #include <string>
 
-#include "backends/headless/runtime.h"
+#include "designs/window_names.h"
 #include "fuzz/fuzz_system.h"
 #include "fuzz/registry_input.h"
 #include "fuzz/require.h"
-#include "program/game_windows.h"
+#include "program/headless_program.h"
 #include "side_windows/frm_about.h"
 
 namespace klonkatron::fuzz {
@@ -77,23 +77,23 @@ void store(FuzzSystem& system, const char* key, const char* name,
 // The program as it starts, taken to the About window.
 class AboutWindow {
 public:
-    explicit AboutWindow(FuzzSystem& system) : runtime_(system) {
-        registerWindows(runtime_.app());
-        runtime_.app().show(kStartupWindow);
-        runtime_.clickButton("frmSplash", "Command1");
-        runtime_.clickButton("Form1", "Command2");
+    explicit AboutWindow(FuzzSystem& system) : program_(system) {
+        program_.start();
+        runtime_.clickButton(window::kSplash, "Command1");
+        runtime_.clickButton(window::kBoard, "Command2");
         runtime_.backend().answerUnscripted(
             [](const forms::MessageBoxRequest&) { return forms::MsgResult::Ok; });
     }
 
-    FrmAbout& about() { return dynamic_cast<FrmAbout&>(runtime_.form("frmAbout")); }
+    FrmAbout& about() { return dynamic_cast<FrmAbout&>(runtime_.form(window::kAbout)); }
     const std::vector<forms::MessageBoxRequest>& boxes() {
         return runtime_.backend().shownMessageBoxes();
     }
-    bool aboutIsOpen() { return runtime_.app().isLoaded("frmAbout"); }
+    bool aboutIsOpen() { return runtime_.app().isLoaded(window::kAbout); }
 
 private:
-    forms::headless::Runtime runtime_;
+    HeadlessProgram program_;
+    forms::headless::Runtime& runtime_ = program_.runtime();
 };
 
 void checkLookup(FrmAbout& about, FuzzSystem& system, const char* key, const char* name,

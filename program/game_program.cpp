@@ -15,12 +15,19 @@ std::unique_ptr<forms::SystemServices> makeSystem(SystemChoice choice) {
 }  // namespace
 
 GameProgram::GameProgram(forms::Backend& backend, SystemChoice system)
-    : system_(makeSystem(system)), app_(backend, *system_, kProgramTitle) {
+    : ownSystem_(makeSystem(system)), app_(backend, *ownSystem_, kProgramTitle) {
     registerWindows(app_);
 }
 
+GameProgram::GameProgram(forms::Backend& backend, forms::SystemServices& system)
+    : app_(backend, system, kProgramTitle) {
+    registerWindows(app_);
+}
+
+void GameProgram::start() { app_.show(kStartupWindow); }
+
 int GameProgram::run() {
-    app_.show(kStartupWindow);
+    start();
     return app_.run();
 }
 

@@ -19,14 +19,18 @@ enum class SystemChoice { Native, Unavailable };
 class GameProgram {
 public:
     GameProgram(forms::Backend& backend, SystemChoice system);
+    // With services the caller keeps, such as a test's scripted system.
+    GameProgram(forms::Backend& backend, forms::SystemServices& system);
 
     [[nodiscard]] forms::Application& app() { return app_; }
-    // Shows the first window and runs the backend's event loop until the
-    // program ends; returns its exit code.
+    // Shows the first window.
+    void start();
+    // Starts and runs the backend's event loop until the program ends;
+    // returns its exit code.
     int run();
 
 private:
-    std::unique_ptr<forms::SystemServices> system_;
+    std::unique_ptr<forms::SystemServices> ownSystem_;
     forms::Application app_;
 };
 

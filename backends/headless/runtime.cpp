@@ -12,9 +12,6 @@ double pixels(int twips) { return (static_cast<double>(twips) + 0.5) / kTwipsPer
 
 }  // namespace
 
-Runtime::Runtime(SystemServices& system, DateTime start, std::string title)
-    : backend_(start), app_(backend_, system, std::move(title)) {}
-
 Form& Runtime::form(std::string_view name) {
     Form* form = app_.find(name);
     if (form == nullptr) throw std::logic_error("window not loaded: " + std::string(name));

@@ -1,21 +1,18 @@
 #pragma once
 
-#include <memory>
 #include <string>
 #include <string_view>
 
 #include "backends/headless/headless_backend.h"
 #include "forms/application.h"
-#include "forms/system/system_services.h"
 
 namespace forms::headless {
 
-// A whole program on the headless backend, with synthetic input and a clock
+// Drives a program on the headless backend: synthetic input, and a clock
 // that moves only when told.
 class Runtime {
 public:
-    explicit Runtime(SystemServices& system, DateTime start = {2026, 12, 7, 9, 5, 0, 0},
-                     std::string title = "Klonkatron Game");
+    Runtime(HeadlessBackend& backend, Application& app) : backend_(backend), app_(app) {}
 
     [[nodiscard]] Application& app() { return app_; }
     [[nodiscard]] HeadlessBackend& backend() { return backend_; }
@@ -43,8 +40,8 @@ public:
     void typeText(std::string_view form, std::string_view text);
 
 private:
-    HeadlessBackend backend_;
-    Application app_;
+    HeadlessBackend& backend_;
+    Application& app_;
 };
 
 }  // namespace forms::headless

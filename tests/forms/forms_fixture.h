@@ -37,8 +37,8 @@ protected:
         });
     }
 
-    Application& app() { return runtime_.app(); }
-    headless::HeadlessBackend& backend() { return runtime_.backend(); }
+    Application& app() { return app_; }
+    headless::HeadlessBackend& backend() { return backend_; }
     headless::Runtime& rt() { return runtime_; }
     // The clock the timers count on, in milliseconds.
     std::int64_t now() { return backend().monotonicMicros() / 1000; }
@@ -57,7 +57,9 @@ protected:
 private:
     UnavailableSystem system_;
     std::vector<std::unique_ptr<FormDesign>> designs_;  // the forms refer to their design
-    headless::Runtime runtime_{system_};
+    headless::HeadlessBackend backend_;
+    Application app_{backend_, system_, "Klonkatron Game"};
+    headless::Runtime runtime_{backend_, app_};
 };
 
 inline FormDesign window(std::string name, std::vector<ControlDesign> controls = {},

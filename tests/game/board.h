@@ -6,11 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "backends/headless/runtime.h"
 #include "designs/form1_design.h"
-#include "forms/system/unavailable_system.h"
+#include "designs/window_names.h"
 #include "game/form1.h"
-#include "program/game_windows.h"
+#include "program/headless_program.h"
 
 namespace klonkatron::testing {
 
@@ -22,12 +21,9 @@ enum class Hammer { Raised, Lowered, Initial };
 // program opens it.
 class Board : public ::testing::Test {
 protected:
-    Board() {
-        registerWindows(runtime.app());
-        runtime.app().show("Form1");
-    }
+    Board() { runtime.app().show(window::kBoard); }
 
-    [[nodiscard]] Form1& board() { return dynamic_cast<Form1&>(runtime.form("Form1")); }
+    [[nodiscard]] Form1& board() { return dynamic_cast<Form1&>(runtime.form(window::kBoard)); }
     [[nodiscard]] forms::Label& label(std::string_view name) {
         return board().get<forms::Label>(name);
     }
@@ -41,7 +37,7 @@ protected:
         return board().get<forms::CommandButton>(name);
     }
 
-    void clickButton(std::string_view name) { runtime.clickButton("Form1", name); }
+    void clickButton(std::string_view name) { runtime.clickButton(window::kBoard, name); }
     void advance(std::int64_t ms) { runtime.advance(ms); }
 
     // The places shown, by name, in place-number order.
@@ -83,15 +79,17 @@ protected:
         if (handle == image("ner").pictureHandle()) return Hammer::Lowered;
         return Hammer::Initial;
     }
-    [[nodiscard]] int pointerChanges() { return runtime.backend().window("Form1").pointerChanges; }
+    [[nodiscard]] int pointerChanges() {
+        return runtime.backend().window(window::kBoard).pointerChanges;
+    }
 
     [[nodiscard]] double score() { return label("score").number(); }
 
     static inline const std::vector<bool> kAllOn{true, true, true, true, true};
     static inline const std::vector<bool> kAllOff{false, false, false, false, false};
 
-    forms::UnavailableSystem system;
-    forms::headless::Runtime runtime{system};
+    HeadlessProgram program;
+    forms::headless::Runtime& runtime = program.runtime();
 };
 
 }  // namespace klonkatron::testing

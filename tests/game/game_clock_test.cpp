@@ -1,4 +1,5 @@
 // The seconds of play, the day and time, and the Exit button's messages.
+#include "designs/window_names.h"
 #include "tests/game/board.h"
 
 namespace klonkatron::testing {
@@ -46,12 +47,11 @@ TEST_F(GameClock, TheScoreMessageNeedsBothCountersAboveOne) {
         {"345", "100", "Your total score was: 100 - 345= -245!"},
     };
     for (const Case& c : cases) {
-        forms::UnavailableSystem freshSystem;
-        forms::headless::Runtime fresh{freshSystem};
-        registerWindows(fresh.app());
-        fresh.app().show("Form1");
-        fresh.form("Form1").get<forms::Label>("timescore").setCaption(c.seconds);
-        fresh.form("Form1").get<forms::Label>("score").setCaption(c.score);
+        HeadlessProgram freshProgram;
+        forms::headless::Runtime& fresh = freshProgram.runtime();
+        fresh.app().show(window::kBoard);
+        fresh.form(window::kBoard).get<forms::Label>("timescore").setCaption(c.seconds);
+        fresh.form(window::kBoard).get<forms::Label>("score").setCaption(c.score);
         if (c.message != nullptr) {
             fresh.backend().expectMessageBox(
                 {c.message, "Your Score...", MsgButtons::Ok, MsgIcon::Information}, MsgResult::Ok);
@@ -59,7 +59,7 @@ TEST_F(GameClock, TheScoreMessageNeedsBothCountersAboveOne) {
         fresh.backend().expectMessageBox(
             {"Have a nice day!", "Klonkatron Game", MsgButtons::YesNo, MsgIcon::None},
             MsgResult::No);
-        fresh.clickButton("Form1", "Command1");
+        fresh.clickButton(window::kBoard, "Command1");
         EXPECT_EQ(fresh.backend().pendingExpectations(), 0U) << c.seconds << " " << c.score;
         EXPECT_TRUE(fresh.backend().programHasEnded()) << c.seconds << " " << c.score;
     }
@@ -110,10 +110,10 @@ TEST_F(GameClock, TheDayAndTimeChangeOnceAMinuteInEveryState) {
     EXPECT_EQ(label("time").caption(), "Loading Graphics and stuff...");
     advance(1'000);
     EXPECT_EQ(label("time").caption(), "Monday, 09:05");
-    const int repaints = runtime.backend().window("Form1").repaints;
+    const int repaints = runtime.backend().window(window::kBoard).repaints;
     advance(58'000);
     EXPECT_EQ(label("time").caption(), "Monday, 09:05");
-    EXPECT_EQ(runtime.backend().window("Form1").repaints, repaints)
+    EXPECT_EQ(runtime.backend().window(window::kBoard).repaints, repaints)
         << "the same text repaints nothing";
     advance(1'000);
     EXPECT_EQ(label("time").caption(), "Monday, 09:06");

@@ -10,11 +10,12 @@
 #include <random>
 #include <string>
 
-#include "backends/headless/runtime.h"
-#include "forms/system/unavailable_system.h"
-#include "program/game_windows.h"
+#include "designs/window_names.h"
+#include "program/headless_program.h"
 
 namespace {
+
+namespace window = klonkatron::window;
 
 using forms::Form;
 using forms::Label;
@@ -36,7 +37,8 @@ public:
     explicit Storm(std::uint32_t seed) : random_(seed) { newGame(); }
 
     void newGame() {
-        runtime_ = std::make_unique<forms::headless::Runtime>(system_);
+        program_ = std::make_unique<klonkatron::HeadlessProgram>();
+        runtime_ = &program_->runtime();
         runtime_->backend().answerUnscripted([this](const forms::MessageBoxRequest& box) {
             // The two designed ends that pass through a message box.
             if (box.text == "Klonkatron Compleeted" || box.text == "Have a nice day!")
@@ -44,8 +46,7 @@ public:
             return box.buttons == forms::MsgButtons::YesNo ? forms::MsgResult::No
                                                            : forms::MsgResult::Ok;
         });
-        klonkatron::registerWindows(runtime_->app());
-        runtime_->app().show(klonkatron::kStartupWindow);
+        program_->start();
         lastLevel_ = 1;
         heldOnBoard_ = 0;
         ++games_;
@@ -53,7 +54,7 @@ public:
 
     // Sends one random event and checks the rules; returns a failure text or "".
     std::string step() {
-        Form* board = runtime_->app().find("Form1");
+        Form* board = runtime_->app().find(window::kBoard);
         const bool boardWasLoaded = board != nullptr;
         const bool bannerShown = board != nullptr && label(*board, "pauz").visible();
         const double scoreBefore = board != nullptr ? label(*board, "score").number() : 0;
@@ -72,7 +73,7 @@ public:
             return "a run-time error escaped a handler: " +
                    std::string(runtime_->app().lastError()->what());
         }
-        board = runtime_->app().find("Form1");
+        board = runtime_->app().find(window::kBoard);
         if (board == nullptr) return {};
         const double score = label(*board, "score").number();
         if (score != 100 * label(*board, "died").number()) return "score is not 100 times died";
@@ -101,8 +102,8 @@ private:
 
     // A loaded window, any of them.
     Form& anyWindow() {
-        static constexpr std::array<const char*, 5> kNames{"Form1", "frmSplash", "frmSplash1",
-                                                           "frmAbout", "Form2"};
+        static constexpr std::array<const char*, 5> kNames{
+            window::kBoard, window::kSplash, window::kText, window::kAbout, window::kPicture};
         for (;;) {
             if (Form* form = runtime_->app().find(kNames[uniform(0, 4)])) return *form;
         }
@@ -119,7 +120,7 @@ private:
         }
         Form& form = anyWindow();
         const std::string name = form.name();
-        const bool onBoard = name == "Form1";
+        const bool onBoard = name == window::kBoard;
         if (roll < 650) {
             // Mostly inside the window, sometimes just outside it.
             const forms::Point at{uniform(-300, form.clientRect().width + 300),
@@ -147,7 +148,7 @@ private:
         }
         if (roll < 750) {
             // The board's places and face, where strikes and counts happen.
-            if (Form* board = rt.app().find("Form1")) {
+            if (Form* board = rt.app().find(window::kBoard)) {
                 static constexpr std::array<const char*, 10> kTargets{
                     "upleft", "up",       "upright", "leftt",     "middle",
                     "right",  "downleft", "down",    "downright", "mug"};
@@ -188,8 +189,8 @@ private:
         return onBoard ? Kind::BoardClose : Kind::Close;
     }
 
-    forms::UnavailableSystem system_;
-    std::unique_ptr<forms::headless::Runtime> runtime_;
+    std::unique_ptr<klonkatron::HeadlessProgram> program_;
+    forms::headless::Runtime* runtime_ = nullptr;
     std::mt19937 random_;
     std::int64_t simulated_ = 0;
     int lastLevel_ = 1;

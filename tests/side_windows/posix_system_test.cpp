@@ -11,6 +11,7 @@
 #include <fstream>
 #include <thread>
 
+#include "designs/window_names.h"
 #include "forms/system/posix_system.h"
 #include "tests/run_time_error.h"
 #include "tests/side_windows/program.h"
@@ -198,12 +199,12 @@ TEST(PosixAbout, SystemInfoStartsTheInstalledTool) {
     const std::string tool = forms::PosixRegistry().installedTool();
     ASSERT_NE(tool.find("hardinfo"), std::string::npos)
         << "hardinfo is not installed (packaging/debian-build-deps.txt)";
-    forms::headless::Runtime runtime(system);
-    registerWindows(runtime.app());
-    runtime.app().show(kStartupWindow);
-    runtime.clickButton("frmSplash", "Command1");
-    runtime.clickButton("Form1", "Command2");
-    runtime.clickButton("frmAbout", "cmdSysInfo");  // a message box would fail the test
+    HeadlessProgram program(system);
+    program.start();
+    forms::headless::Runtime& runtime = program.runtime();
+    runtime.clickButton(window::kSplash, "Command1");
+    runtime.clickButton(window::kBoard, "Command2");
+    runtime.clickButton(window::kAbout, "cmdSysInfo");  // a message box would fail the test
     EXPECT_EQ(system.started, std::vector<std::string>{tool});
     EXPECT_EQ(runtime.app().errorCount(), 0);
 }

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "backends/headless/runtime.h"
-#include "program/game_windows.h"
+#include "designs/window_names.h"
+#include "program/headless_program.h"
 #include "tests/side_windows/fake_system.h"
 
 namespace klonkatron::testing {
@@ -15,10 +15,7 @@ namespace klonkatron::testing {
 // with the splash window and nothing else.
 class Program : public ::testing::Test {
 protected:
-    Program() {
-        registerWindows(runtime.app());
-        runtime.app().show(kStartupWindow);
-    }
+    Program() { program.start(); }
 
     forms::Application& app() { return runtime.app(); }
     forms::Form& form(std::string_view name) { return runtime.form(name); }
@@ -26,11 +23,13 @@ protected:
     T& control(std::string_view window, std::string_view name) {
         return form(window).get<T>(name);
     }
-    forms::Timer& boardTimer(std::string_view name) { return control<forms::Timer>("Form1", name); }
+    forms::Timer& boardTimer(std::string_view name) {
+        return control<forms::Timer>(window::kBoard, name);
+    }
     bool isLoaded(std::string_view name) { return app().isLoaded(name); }
 
     // "&Ok!" on the splash: the board opens in its Welcome state.
-    void openBoard() { runtime.clickButton("frmSplash", "Command1"); }
+    void openBoard() { runtime.clickButton(window::kSplash, "Command1"); }
 
     // Timer1 to Timer5 of the board, each on or off.
     std::vector<bool> playTimers() {
@@ -46,7 +45,8 @@ protected:
     static forms::KeyEvent key(int code, char32_t character) { return {code, character}; }
 
     FakeSystem system;
-    forms::headless::Runtime runtime{system};
+    HeadlessProgram program{system};
+    forms::headless::Runtime& runtime = program.runtime();
 };
 
 }  // namespace klonkatron::testing

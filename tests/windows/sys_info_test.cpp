@@ -3,9 +3,9 @@
 // with none found the one message shows.
 #include <gtest/gtest.h>
 
-#include "backends/headless/runtime.h"
+#include "designs/window_names.h"
 #include "forms/system/windows_system.h"
-#include "program/game_windows.h"
+#include "program/headless_program.h"
 #include "tests/windows/windows_support.h"
 
 namespace klonkatron::testing {
@@ -20,18 +20,18 @@ protected:
         // Neither look-up finds anything until a test says so.
         path.remove();
         folderValue.remove();
-        registerWindows(runtime.app());
-        runtime.app().show(kStartupWindow);
-        runtime.clickButton("frmSplash", "Command1");
-        runtime.clickButton("Form1", "Command2");
+        program.start();
+        runtime.clickButton(window::kSplash, "Command1");
+        runtime.clickButton(window::kBoard, "Command2");
     }
-    void clickSysInfo() { runtime.clickButton("frmAbout", "cmdSysInfo"); }
+    void clickSysInfo() { runtime.clickButton(window::kAbout, "cmdSysInfo"); }
 
     ScopedMachineValue path{kPathKey, "PATH"};
     ScopedMachineValue folderValue{kFolderKey, "MSINFO"};
     TempFolder folder;
     forms::WindowsSystem system;
-    forms::headless::Runtime runtime{system};
+    HeadlessProgram program{system};
+    forms::headless::Runtime& runtime = program.runtime();
 };
 
 TEST_F(WindowsSysInfo, StartsThePathOfTheFirstLookUp) {
@@ -57,7 +57,7 @@ TEST_F(WindowsSysInfo, WithNothingFoundShowsTheMessage) {
     folderValue.setText(folder.str());
     clickSysInfo();
     EXPECT_EQ(runtime.backend().pendingExpectations(), 0U);
-    EXPECT_TRUE(runtime.app().isLoaded("frmAbout"));
+    EXPECT_TRUE(runtime.app().isLoaded(window::kAbout));
 }
 
 TEST_F(WindowsSysInfo, APathToNothingShowsTheMessage) {
