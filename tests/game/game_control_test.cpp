@@ -1,5 +1,6 @@
 // The board's three states, the transitions of its two text buttons, and the
 // hidden counter behind the face.
+#include "designs/window_names.h"
 #include "tests/game/board.h"
 
 namespace klonkatron::testing {
@@ -120,7 +121,7 @@ TEST_F(GameControl, TheBannerLocksTheBoard) {
     // Every place lies behind the banner, and the banner takes the click.
     for (const auto& p : board().places())
         EXPECT_EQ(board().controlAt(p.place.bounds().centre()), &label("pauz")) << p.place.name();
-    runtime.clickAt("Form1", shown.name());
+    runtime.clickAt(window::kBoard, shown.name());
     EXPECT_EQ(label("score").caption(), "0");
     EXPECT_EQ(shown.pictureHandle(), pictureBefore);
     EXPECT_EQ(runtime.app().errorCount(), 0);
@@ -128,29 +129,29 @@ TEST_F(GameControl, TheBannerLocksTheBoard) {
 
 TEST_F(GameControl, EveryFifthClickOnTheFaceOpensTheTextWindow) {
     for (int click = 1; click <= 4; ++click) {
-        runtime.clickAt("Form1", "mug");
+        runtime.clickAt(window::kBoard, "mug");
         advance(1);
         EXPECT_EQ(label("Label5").caption(), std::to_string(click));
     }
-    EXPECT_FALSE(runtime.app().isLoaded("frmSplash1"));
+    EXPECT_FALSE(runtime.app().isLoaded(window::kText));
 
-    runtime.clickAt("Form1", "mug");
+    runtime.clickAt(window::kBoard, "mug");
     advance(1);
-    EXPECT_TRUE(runtime.app().isLoaded("frmSplash1"));
+    EXPECT_TRUE(runtime.app().isLoaded(window::kText));
     EXPECT_EQ(label("Label5").caption(), "0");
     const int shownBefore = runtime.backend().windowsShown();
 
     // Closed with its button, it comes back at the tenth click.
-    runtime.clickButton("frmSplash1", "Command1");
-    EXPECT_FALSE(runtime.app().isLoaded("frmSplash1"));
+    runtime.clickButton(window::kText, "Command1");
+    EXPECT_FALSE(runtime.app().isLoaded(window::kText));
     for (int click = 6; click <= 9; ++click) {
-        runtime.clickAt("Form1", "mug");
+        runtime.clickAt(window::kBoard, "mug");
         advance(1);
     }
-    EXPECT_FALSE(runtime.app().isLoaded("frmSplash1"));
-    runtime.clickAt("Form1", "mug");
+    EXPECT_FALSE(runtime.app().isLoaded(window::kText));
+    runtime.clickAt(window::kBoard, "mug");
     advance(1);
-    EXPECT_TRUE(runtime.app().isLoaded("frmSplash1"));
+    EXPECT_TRUE(runtime.app().isLoaded(window::kText));
     EXPECT_EQ(runtime.backend().windowsShown(), shownBefore + 1);
     EXPECT_EQ(label("Label5").caption(), "0");
 }
@@ -159,7 +160,7 @@ TEST_F(GameControl, TheFaceCountsInEveryStateAndAnOpenTextWindowStaysOne) {
     clickButton("Command3");
     const int shownBefore = runtime.backend().windowsShown();
     for (int click = 0; click < 10; ++click) {
-        runtime.clickAt("Form1", "mug");
+        runtime.clickAt(window::kBoard, "mug");
         advance(1);
         if (click == 4) clickButton("Command3");  // paused half-way
     }

@@ -1,5 +1,6 @@
 // The hammer pointer through press and release on every kind of surface,
 // and the emphasis of the two text buttons.
+#include "designs/window_names.h"
 #include "tests/game/board.h"
 
 namespace klonkatron::testing {
@@ -34,10 +35,10 @@ TEST_F(HammerPointer, OnePressAndReleaseOnEachSurface) {
         showComputer(s.control);
         board().setMouseIcon(image(s.before == H::Raised ? "upp" : "ner").picture());
         const forms::Point at = image(s.control).bounds().centre();
-        runtime.press("Form1", at);
+        runtime.press(window::kBoard, at);
         EXPECT_EQ(hammer(), s.afterPress) << s.control;
         const int changes = pointerChanges();
-        runtime.release("Form1", at);
+        runtime.release(window::kBoard, at);
         EXPECT_EQ(hammer(), s.afterRelease) << s.control;
         EXPECT_EQ(pointerChanges() - changes, s.releaseSets) << s.control;
         image(s.control).setVisible(false);
@@ -52,9 +53,9 @@ TEST_F(HammerPointer, HolesTableAndBackgroundLowerAndRaise) {
     const forms::Point table{200, 3500};      // the table's front edge, clear of the holes
     const forms::Point background{60, 2000};  // bare backdrop left of the table
     for (const forms::Point p : {holes[0], holes[1], holes[2], table, background}) {
-        runtime.press("Form1", p);
+        runtime.press(window::kBoard, p);
         EXPECT_EQ(hammer(), H::Lowered);
-        runtime.release("Form1", p);
+        runtime.release(window::kBoard, p);
         EXPECT_EQ(hammer(), H::Raised);
     }
     ASSERT_EQ(board().controlAt(table), &board().control("Image10"));
@@ -66,7 +67,7 @@ TEST_F(HammerPointer, OtherPicturesAndLabelsLeaveThePointerAlone) {
     board().setMouseIcon(image("ner").picture());
     for (const char* name : {"Image11", "mug", "bar", "score", "level", "timescore", "time"}) {
         const int changes = pointerChanges();
-        runtime.clickAt("Form1", name);
+        runtime.clickAt(window::kBoard, name);
         EXPECT_EQ(pointerChanges(), changes) << name;
     }
     EXPECT_EQ(hammer(), H::Lowered);
@@ -78,22 +79,22 @@ TEST_F(HammerPointer, TheHammerComesUpWithinATenthWhilePlayRuns) {
     ASSERT_EQ(shownPlaces().size(), 1U);
     advance(50);  // half-way between two ticks of Timer3
     const forms::Point at = image(shownPlaces().front()).bounds().centre();
-    runtime.press("Form1", at);
+    runtime.press(window::kBoard, at);
     EXPECT_EQ(hammer(), H::Lowered);
     advance(49);
     EXPECT_EQ(hammer(), H::Lowered);
     advance(1);
     EXPECT_EQ(hammer(), H::Raised) << "button still held";
-    runtime.release("Form1", at);
+    runtime.release(window::kBoard, at);
 }
 
 TEST_F(HammerPointer, WithPlayStoppedTheLoweredHammerWaitsForARelease) {
     stopUncovered();
     showComputer("middle");
-    runtime.clickAt("Form1", "middle");
+    runtime.clickAt(window::kBoard, "middle");
     advance(5'000);
     EXPECT_EQ(hammer(), H::Lowered);
-    runtime.clickAt("Form1", "Image1");
+    runtime.clickAt(window::kBoard, "Image1");
     EXPECT_EQ(hammer(), H::Raised);
 }
 
@@ -102,16 +103,16 @@ TEST_F(HammerPointer, ButtonsTurnBoldUnderThePointer) {
         return std::pair{button("Command3").bold(), button("Command2").bold()};
     };
     EXPECT_EQ(bold(), std::pair(false, false));
-    runtime.moveOverButton("Form1", "Command3");
+    runtime.moveOverButton(window::kBoard, "Command3");
     EXPECT_EQ(bold(), std::pair(true, false));
     // Moves over the board's pictures leave the emphasis as it is.
     for (const char* name : {"Image10", "Image5", "mug", "Image11", "score"}) {
-        runtime.move("Form1", board().control(name).bounds().centre());
+        runtime.move(window::kBoard, board().control(name).bounds().centre());
         EXPECT_EQ(bold(), std::pair(true, false)) << name;
     }
-    runtime.moveOverButton("Form1", "Command2");
+    runtime.moveOverButton(window::kBoard, "Command2");
     EXPECT_EQ(bold(), std::pair(false, true));
-    runtime.move("Form1", {60, 2000});  // bare background
+    runtime.move(window::kBoard, {60, 2000});  // bare background
     EXPECT_EQ(bold(), std::pair(false, false));
 }
 

@@ -1,4 +1,5 @@
 // Hitting: what a strike on a shown computer does, and where it cannot land.
+#include "designs/window_names.h"
 #include "tests/game/board.h"
 
 namespace klonkatron::testing {
@@ -18,7 +19,7 @@ TEST_F(Hitting, ThreeStrikesOnEachPlaceScoreThreeHundredAndSmashIt) {
     double expected = 0;
     for (const Case& c : cases) {
         forms::Image& place = showComputer(c.place);
-        for (int strike = 0; strike < 3; ++strike) runtime.clickAt("Form1", c.place);
+        for (int strike = 0; strike < 3; ++strike) runtime.clickAt(window::kBoard, c.place);
         expected += 300;
         EXPECT_EQ(score(), expected) << c.place;
         EXPECT_EQ(place.pictureHandle(), image(c.smashed).pictureHandle()) << c.place;
@@ -33,24 +34,24 @@ TEST_F(Hitting, TheBottomRowScoresAtThePressTheUpperRowsAtTheClick) {
     stopUncovered();
     const forms::Point away{4500, 3900};  // the status panel's foot
     showComputer("down");
-    runtime.press("Form1", image("down").bounds().centre(), forms::RightButton);
+    runtime.press(window::kBoard, image("down").bounds().centre(), forms::RightButton);
     EXPECT_EQ(score(), 100);
-    runtime.release("Form1", away, forms::RightButton);
+    runtime.release(window::kBoard, away, forms::RightButton);
     EXPECT_EQ(score(), 100);
 
     showComputer("up");
-    runtime.press("Form1", image("up").bounds().centre());
+    runtime.press(window::kBoard, image("up").bounds().centre());
     EXPECT_EQ(score(), 100);
-    runtime.release("Form1", away);
+    runtime.release(window::kBoard, away);
     EXPECT_EQ(score(), 100) << "released outside, no click";
-    runtime.press("Form1", image("up").bounds().centre());
-    runtime.release("Form1", image("up").bounds().centre());
+    runtime.press(window::kBoard, image("up").bounds().centre());
+    runtime.release(window::kBoard, image("up").bounds().centre());
     EXPECT_EQ(score(), 200);
 }
 
 TEST_F(Hitting, AHiddenPlaceOrAPausedBoardScoresNothing) {
     stopUncovered();
-    for (const auto& p : board().places()) runtime.clickAt("Form1", p.place.name());
+    for (const auto& p : board().places()) runtime.clickAt(window::kBoard, p.place.name());
     EXPECT_EQ(score(), 0);
 
     // Paused: the banner takes the strikes, and the hammer stays as it was.
@@ -59,7 +60,7 @@ TEST_F(Hitting, AHiddenPlaceOrAPausedBoardScoresNothing) {
     for (const auto& p : board().places()) showComputer(p.place.name());
     const Hammer before = hammer();
     const int changes = pointerChanges();
-    for (const auto& p : board().places()) runtime.clickAt("Form1", p.place.name());
+    for (const auto& p : board().places()) runtime.clickAt(window::kBoard, p.place.name());
     EXPECT_EQ(score(), 0);
     EXPECT_EQ(hammer(), before);
     EXPECT_EQ(pointerChanges(), changes);
@@ -69,7 +70,7 @@ TEST_F(Hitting, ScoresCountUpThroughTheCaption) {
     stopUncovered();
     label("score").setCaption("900");
     showComputer("middle");
-    runtime.clickAt("Form1", "middle");
+    runtime.clickAt(window::kBoard, "middle");
     EXPECT_EQ(label("score").caption(), "1000");
 }
 
@@ -77,7 +78,7 @@ TEST_F(Hitting, AStrikeThatCannotReadTheScoreEndsBeforeCounting) {
     stopUncovered();
     label("score").setCaption("lots");
     showComputer("downleft");
-    runtime.clickAt("Form1", "downleft");
+    runtime.clickAt(window::kBoard, "downleft");
     ASSERT_TRUE(runtime.app().lastError().has_value());
     EXPECT_EQ(runtime.app().lastError()->number(), forms::RuntimeError::TypeMismatch);
     EXPECT_EQ(label("died").caption(), "0");

@@ -1,5 +1,6 @@
 // Level progression: exact thresholds, faster pop-ups, happier faces, and
 // the end of the game at 10000 points.
+#include "designs/window_names.h"
 #include "tests/game/board.h"
 
 namespace klonkatron::testing {
@@ -24,7 +25,7 @@ TEST_F(LevelProgression, AHitOntoTheFirstThresholdRaisesTheLevelAtTheNextTick) {
     clickButton("Command3");
     label("score").setCaption("900");
     showComputer("up");
-    runtime.clickAt("Form1", "up");
+    runtime.clickAt(window::kBoard, "up");
     EXPECT_EQ(label("score").caption(), "1000");
     EXPECT_EQ(label("level").caption(), "1");
     advance(1);
@@ -61,8 +62,8 @@ TEST_F(LevelProgression, AThresholdPassedWhileTheCheckIsOffIsSkippedForGood) {
     stopUncovered();  // Timer4 off, the board still open to strikes
     label("score").setCaption("900");
     showComputer("middle");
-    runtime.clickAt("Form1", "middle");
-    runtime.clickAt("Form1", "middle");
+    runtime.clickAt(window::kBoard, "middle");
+    runtime.clickAt(window::kBoard, "middle");
     EXPECT_EQ(label("score").caption(), "1100");
     clickButton("Command3");  // the banner was hidden: this pauses
     clickButton("Command3");  // and this resumes, Timer4 with the rest
@@ -104,15 +105,15 @@ TEST_F(LevelProgression, TenThousandCompletesTheGameWithOneMessage) {
     EXPECT_TRUE(sawTheLastFace);
     EXPECT_EQ(runtime.backend().shownMessageBoxes().size(), 1U);
     EXPECT_TRUE(runtime.backend().programHasEnded());
-    EXPECT_FALSE(runtime.app().isLoaded("Form1"));
+    EXPECT_FALSE(runtime.app().isLoaded(window::kBoard));
 }
 
 TEST_F(LevelProgression, PassingTenThousandWhileTheCheckIsOffNeverCompletes) {
     stopUncovered();
     label("score").setCaption("9900");
     showComputer("leftt");
-    runtime.clickAt("Form1", "leftt");
-    runtime.clickAt("Form1", "leftt");
+    runtime.clickAt(window::kBoard, "leftt");
+    runtime.clickAt(window::kBoard, "leftt");
     clickButton("Command3");
     clickButton("Command3");
     advance(10'000);

@@ -6,6 +6,7 @@
 #include <map>
 #include <set>
 
+#include "designs/window_names.h"
 #include "forms/random.h"
 #include "tests/game/board.h"
 
@@ -98,13 +99,13 @@ TEST_F(PopupCycle, ASmashedComputerStillShownComesBackWholeAndScoresAgain) {
     ASSERT_EQ(shownPlaces().size(), 1U);
     const auto& struck = *std::find_if(board().places().begin(), board().places().end(),
                                        [](const auto& p) { return p.place.visible(); });
-    runtime.clickAt("Form1", struck.place.name());
+    runtime.clickAt(window::kBoard, struck.place.name());
     ASSERT_NE(struck.place.pictureHandle(), struck.computer.pictureHandle());
 
     advance(3'000);
     EXPECT_TRUE(struck.place.visible());
     EXPECT_EQ(struck.place.pictureHandle(), struck.computer.pictureHandle());
-    runtime.clickAt("Form1", struck.place.name());
+    runtime.clickAt(window::kBoard, struck.place.name());
     EXPECT_EQ(label("score").caption(), "200");
 }
 

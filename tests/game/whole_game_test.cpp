@@ -2,6 +2,7 @@
 // strikes every intact computer the moment it shows.
 #include <tuple>
 
+#include "designs/window_names.h"
 #include "tests/game/board.h"
 
 namespace klonkatron::testing {
@@ -32,7 +33,7 @@ TEST_F(WholeGame, AKeenPlayerCompletesTheGameOnce) {
         ASSERT_LT(elapsed, 3'600'000) << "an hour without completing";
         for (const auto& p : board().places()) {
             if (p.place.visible() && p.place.pictureHandle() == p.computer.pictureHandle())
-                runtime.clickAt("Form1", p.place.name());
+                runtime.clickAt(window::kBoard, p.place.name());
         }
         ASSERT_EQ(label("score").number(), 100 * label("died").number());
         advance(1);

@@ -9,10 +9,13 @@
 
 #include "backends/qt/form_window.h"
 #include "backends/qt/picture_image.h"
+#include "designs/window_names.h"
 #include "forms/picture_pixels.h"
 #include "program/qt_program.h"
 
 namespace {
+
+namespace window = klonkatron::window;
 
 using forms::qt::FormWindow;
 
@@ -54,10 +57,10 @@ TEST_F(SideWindows, HaveTheirClientSizesAndFrames) {
         bool titleBar;
         bool inTaskbar;
     };
-    for (const Expected& e : {Expected{"frmSplash", {492, 279}, false, false},
-                              Expected{"frmSplash1", {359, 217}, false, false},
-                              Expected{"Form2", {227, 248}, false, true},
-                              Expected{"frmAbout", {346, 218}, true, false}}) {
+    for (const Expected& e : {Expected{window::kSplash, {492, 279}, false, false},
+                              Expected{window::kText, {359, 217}, false, false},
+                              Expected{window::kPicture, {227, 248}, false, true},
+                              Expected{window::kAbout, {346, 218}, true, false}}) {
         FormWindow* window = show(e.name);
         ASSERT_NE(window, nullptr) << e.name;
         EXPECT_TRUE(window->isVisible()) << e.name;
@@ -73,13 +76,13 @@ TEST_F(SideWindows, HaveTheirClientSizesAndFrames) {
 }
 
 TEST_F(SideWindows, TheAboutWindowHasItsFixedPlaceAndTheOthersAreCentred) {
-    FormWindow* about = show("frmAbout");
+    FormWindow* about = show(window::kAbout);
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(about->geometry().topLeft(), QPoint(156, 126));
     EXPECT_EQ(about->windowTitle(), "About Klonkatron");
 
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    for (const char* name : {"frmSplash", "frmSplash1", "Form2"}) {
+    for (const char* name : {window::kSplash, window::kText, window::kPicture}) {
         FormWindow* window = show(name);
         ASSERT_NE(window, nullptr);
         EXPECT_LE((window->geometry().center() - screen.center()).manhattanLength(), 2) << name;
@@ -87,14 +90,14 @@ TEST_F(SideWindows, TheAboutWindowHasItsFixedPlaceAndTheOthersAreCentred) {
 }
 
 TEST_F(SideWindows, TheTextBoxesAreEditableOrReadOnlyAsDesigned) {
-    FormWindow* text = show("frmSplash1");
+    FormWindow* text = show(window::kText);
     auto* scripture = qobject_cast<QPlainTextEdit*>(text->widgetOf(text->form()->control("Text1")));
     ASSERT_NE(scripture, nullptr);
     EXPECT_FALSE(scripture->isReadOnly());
     EXPECT_EQ(scripture->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     EXPECT_TRUE(scripture->toPlainText().startsWith("\"So i looked and behold,\n"));
 
-    FormWindow* about = show("frmAbout");
+    FormWindow* about = show(window::kAbout);
     auto* credits = qobject_cast<QPlainTextEdit*>(about->widgetOf(about->form()->control("Text1")));
     ASSERT_NE(credits, nullptr);
     EXPECT_TRUE(credits->isReadOnly());
@@ -103,7 +106,7 @@ TEST_F(SideWindows, TheTextBoxesAreEditableOrReadOnlyAsDesigned) {
 }
 
 TEST_F(SideWindows, TheSplashDrawsItsTitleOverThePictureAndTheMarqueeBehindIt) {
-    FormWindow* splash = show("frmSplash");
+    FormWindow* splash = show(window::kSplash);
     ASSERT_NE(splash, nullptr);
     if (splash->devicePixelRatioF() != 1.0) GTEST_SKIP() << "compares pixels at 1x";
     const QImage image = rendered(splash);
@@ -131,7 +134,7 @@ TEST_F(SideWindows, TheSplashDrawsItsTitleOverThePictureAndTheMarqueeBehindIt) {
 }
 
 TEST_F(SideWindows, ThePhotographCoversThePictureWindowFromMinusEightPixels) {
-    FormWindow* window = show("Form2");
+    FormWindow* window = show(window::kPicture);
     ASSERT_NE(window, nullptr);
     if (window->devicePixelRatioF() != 1.0) GTEST_SKIP() << "compares pixels at 1x";
     const QImage image = rendered(window);
@@ -141,18 +144,18 @@ TEST_F(SideWindows, ThePhotographCoversThePictureWindowFromMinusEightPixels) {
 
     // A real click at its very corner closes it.
     QTest::mouseClick(window, Qt::LeftButton, {}, QPoint(226, 247));
-    EXPECT_FALSE(app.isLoaded("Form2"));
+    EXPECT_FALSE(app.isLoaded(window::kPicture));
 }
 
 TEST_F(SideWindows, ABoardClosedByTheSystemTakesTheSideWindowsWithIt) {
-    FormWindow* board = show("Form1");
-    FormWindow* about = show("frmAbout");
+    FormWindow* board = show(window::kBoard);
+    FormWindow* about = show(window::kAbout);
     ASSERT_NE(board, nullptr);
     ASSERT_NE(about, nullptr);
     board->close();  // as the window manager closes it
     QApplication::processEvents();
     EXPECT_TRUE(app.ended());
-    EXPECT_FALSE(app.isLoaded("frmAbout"));
+    EXPECT_FALSE(app.isLoaded(window::kAbout));
 }
 
 }  // namespace

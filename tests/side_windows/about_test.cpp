@@ -2,6 +2,7 @@
 // board, its keys and close box, and the picture window it opens.
 #include "designs/form1_design.h"
 #include "designs/frm_about_design.h"
+#include "designs/window_names.h"
 #include "side_windows/frm_about.h"
 #include "tests/side_windows/program.h"
 
@@ -11,10 +12,10 @@ namespace {
 class About : public Program {
 protected:
     About() { openBoard(); }
-    void start() { runtime.clickButton("Form1", "Command3"); }
-    void openAbout() { runtime.clickButton("Form1", "Command2"); }
-    void ok() { runtime.clickButton("frmAbout", "cmdOK"); }
-    forms::Label& pauz() { return control<forms::Label>("Form1", "pauz"); }
+    void start() { runtime.clickButton(window::kBoard, "Command3"); }
+    void openAbout() { runtime.clickButton(window::kBoard, "Command2"); }
+    void ok() { runtime.clickButton(window::kAbout, "cmdOK"); }
+    forms::Label& pauz() { return control<forms::Label>(window::kBoard, "pauz"); }
 };
 
 TEST_F(About, OkFromRunningStartsThePopUpTimersButNotTheClock) {
@@ -22,11 +23,11 @@ TEST_F(About, OkFromRunningStartsThePopUpTimersButNotTheClock) {
     openAbout();
     EXPECT_EQ(playTimers(), kAllOff);
     ok();
-    EXPECT_FALSE(isLoaded("frmAbout"));
+    EXPECT_FALSE(isLoaded(window::kAbout));
     EXPECT_EQ(playTimers(), kPopUpOnly);
     EXPECT_FALSE(pauz().visible());
     runtime.advance(5'000);
-    EXPECT_EQ(control<forms::Label>("Form1", "timescore").caption(), "0");
+    EXPECT_EQ(control<forms::Label>(window::kBoard, "timescore").caption(), "0");
     // The banner still decides: the next click pauses, the one after resumes.
     start();
     EXPECT_EQ(playTimers(), kAllOff);
@@ -41,13 +42,14 @@ TEST_F(About, OkFromWelcomeAndPausedSetsTheBoardGoingBehindTheBanner) {
             start();
         }
         const std::string banner = pauz().caption();
-        const std::string caption = control<forms::CommandButton>("Form1", "Command3").caption();
+        const std::string caption =
+            control<forms::CommandButton>(window::kBoard, "Command3").caption();
         openAbout();
         ok();
         EXPECT_EQ(playTimers(), kPopUpOnly) << paused;
         EXPECT_TRUE(pauz().visible()) << paused;
         EXPECT_EQ(pauz().caption(), banner);
-        EXPECT_EQ(control<forms::CommandButton>("Form1", "Command3").caption(), caption);
+        EXPECT_EQ(control<forms::CommandButton>(window::kBoard, "Command3").caption(), caption);
         EXPECT_EQ(pauz().caption(), paused ? kPausedBanner : kWelcomeBanner);
     }
 }
@@ -55,8 +57,8 @@ TEST_F(About, OkFromWelcomeAndPausedSetsTheBoardGoingBehindTheBanner) {
 TEST_F(About, TheCloseBoxSwitchesNothingOn) {
     start();
     openAbout();
-    app().closeRequested(form("frmAbout"));
-    EXPECT_FALSE(isLoaded("frmAbout"));
+    app().closeRequested(form(window::kAbout));
+    EXPECT_FALSE(isLoaded(window::kAbout));
     EXPECT_EQ(playTimers(), kAllOff);
     EXPECT_FALSE(app().ended());
 }
@@ -67,26 +69,26 @@ TEST_F(About, EnterAndEscapeActAsOk) {
         openAbout();
         // Enter goes to the default button wherever the focus is, short of
         // another button.
-        form("frmAbout").setFocused(&form("frmAbout").control("Text1"));
+        form(window::kAbout).setFocused(&form(window::kAbout).control("Text1"));
         EXPECT_EQ(playTimers(), kAllOff);
-        runtime.pressKey("frmAbout", pressed);
-        EXPECT_FALSE(isLoaded("frmAbout")) << pressed.keyCode;
+        runtime.pressKey(window::kAbout, pressed);
+        EXPECT_FALSE(isLoaded(window::kAbout)) << pressed.keyCode;
         EXPECT_EQ(playTimers(), kPopUpOnly) << pressed.keyCode;
     }
 }
 
 TEST_F(About, ShowsItsCreditsReadOnlyAndOpensOnlyOnce) {
     openAbout();
-    forms::Form& about = form("frmAbout");
+    forms::Form& about = form(window::kAbout);
     EXPECT_EQ(about.focused(), &about.control("cmdOK"));
     auto& credits = about.get<forms::TextBox>("Text1");
     EXPECT_TRUE(credits.locked());
     EXPECT_EQ(credits.text(), aboutCredits());
-    runtime.typeText("frmAbout", "x");
+    runtime.typeText(window::kAbout, "x");
     EXPECT_EQ(credits.text(), aboutCredits());
 
     openAbout();
-    EXPECT_EQ(&form("frmAbout"), &about);
+    EXPECT_EQ(&form(window::kAbout), &about);
     EXPECT_EQ(runtime.backend().windowsShown(), 3);  // splash, board, About
 }
 
@@ -111,18 +113,18 @@ TEST_F(About, HasSevenCreditLinesEachEndedByCrLf) {
 TEST_F(About, ThePictureWindowOutlivesTheAboutWindow) {
     start();
     openAbout();
-    runtime.clickAt("frmAbout", "Image1");
-    ASSERT_TRUE(isLoaded("Form2"));
-    runtime.clickAt("frmAbout", "Image1");  // the same window again
+    runtime.clickAt(window::kAbout, "Image1");
+    ASSERT_TRUE(isLoaded(window::kPicture));
+    runtime.clickAt(window::kAbout, "Image1");  // the same window again
     EXPECT_EQ(runtime.backend().windowsShown(), 4);
-    EXPECT_TRUE(isLoaded("frmAbout"));
+    EXPECT_TRUE(isLoaded(window::kAbout));
     EXPECT_EQ(playTimers(), kAllOff);
 
     ok();
-    EXPECT_TRUE(isLoaded("Form2"));
+    EXPECT_TRUE(isLoaded(window::kPicture));
     EXPECT_EQ(playTimers(), kPopUpOnly);
-    runtime.clickAt("Form2", "Image1");
-    EXPECT_FALSE(isLoaded("Form2"));
+    runtime.clickAt(window::kPicture, "Image1");
+    EXPECT_FALSE(isLoaded(window::kPicture));
     EXPECT_EQ(playTimers(), kPopUpOnly);
 }
 
@@ -130,10 +132,10 @@ TEST_F(About, AClickAnywhereInThePictureWindowClosesIt) {
     openAbout();
     for (const forms::Point at : {forms::Point{0, 0}, forms::Point{3404, 3719},
                                   forms::Point{0, 3719}, forms::Point{3404, 0}}) {
-        runtime.clickAt("frmAbout", "Image1");
-        ASSERT_TRUE(isLoaded("Form2"));
-        runtime.click("Form2", at);
-        EXPECT_FALSE(isLoaded("Form2")) << at.x << "," << at.y;
+        runtime.clickAt(window::kAbout, "Image1");
+        ASSERT_TRUE(isLoaded(window::kPicture));
+        runtime.click(window::kPicture, at);
+        EXPECT_FALSE(isLoaded(window::kPicture)) << at.x << "," << at.y;
     }
 }
 

@@ -1,6 +1,7 @@
 // The board closed by the system (the window manager's close) ends the
 // program quietly, whatever side windows are open, rather than leave them
 // reaching a board that is gone.
+#include "designs/window_names.h"
 #include "tests/side_windows/program.h"
 
 namespace klonkatron::testing {
@@ -10,49 +11,50 @@ class BoardClosed : public Program {
 protected:
     BoardClosed() {
         openBoard();
-        runtime.clickButton("Form1", "Command3");
-        runtime.clickButton("Form1", "Command2");
-        runtime.clickAt("frmAbout", "Image1");
+        runtime.clickButton(window::kBoard, "Command3");
+        runtime.clickButton(window::kBoard, "Command2");
+        runtime.clickAt(window::kAbout, "Image1");
     }
 };
 
 TEST_F(BoardClosed, EndsTheProgramWithItsSideWindows) {
-    ASSERT_TRUE(isLoaded("frmAbout"));
-    ASSERT_TRUE(isLoaded("Form2"));
-    app().closeRequested(form("Form1"));
+    ASSERT_TRUE(isLoaded(window::kAbout));
+    ASSERT_TRUE(isLoaded(window::kPicture));
+    app().closeRequested(form(window::kBoard));
     EXPECT_TRUE(app().ended());
     EXPECT_TRUE(runtime.backend().programHasEnded());
-    for (const char* name : {"Form1", "frmAbout", "Form2"}) EXPECT_FALSE(isLoaded(name)) << name;
+    for (const char* name : {window::kBoard, window::kAbout, window::kPicture})
+        EXPECT_FALSE(isLoaded(name)) << name;
     EXPECT_TRUE(runtime.backend().shownMessageBoxes().empty());
     EXPECT_EQ(app().errorCount(), 0);
     runtime.advance(5'000);  // no timer of any window runs on
-    EXPECT_FALSE(isLoaded("Form1"));
+    EXPECT_FALSE(isLoaded(window::kBoard));
 }
 
 TEST_F(BoardClosed, WhileAMessageIsOpenTheHandlerStopsThere) {
     runtime.backend().expectMessageBox(
         {"System Information Is Unavailable At This Time", "Klonkatron Game"}, forms::MsgResult::Ok,
-        [this] { app().closeRequested(form("Form1")); });
-    runtime.clickButton("frmAbout", "cmdSysInfo");
+        [this] { app().closeRequested(form(window::kBoard)); });
+    runtime.clickButton(window::kAbout, "cmdSysInfo");
     EXPECT_TRUE(app().ended());
-    EXPECT_FALSE(isLoaded("frmAbout"));
+    EXPECT_FALSE(isLoaded(window::kAbout));
     EXPECT_EQ(app().errorCount(), 0);
 }
 
 TEST_F(BoardClosed, OtherWindowsClosedByTheSystemEndNothing) {
-    runtime.clickButton("Form1", "Command3");
-    for (int i = 0; i < 5; ++i) runtime.clickAt("Form1", "mug");
+    runtime.clickButton(window::kBoard, "Command3");
+    for (int i = 0; i < 5; ++i) runtime.clickAt(window::kBoard, "mug");
     runtime.advance(1'000);  // the face's counter opens the text window
-    ASSERT_TRUE(isLoaded("frmSplash1"));
+    ASSERT_TRUE(isLoaded(window::kText));
     // Without a close box, the text and picture windows stay.
-    app().closeRequested(form("Form2"));
-    app().closeRequested(form("frmSplash1"));
-    EXPECT_TRUE(isLoaded("Form2"));
-    EXPECT_TRUE(isLoaded("frmSplash1"));
-    app().closeRequested(form("frmAbout"));
-    EXPECT_FALSE(isLoaded("frmAbout"));
+    app().closeRequested(form(window::kPicture));
+    app().closeRequested(form(window::kText));
+    EXPECT_TRUE(isLoaded(window::kPicture));
+    EXPECT_TRUE(isLoaded(window::kText));
+    app().closeRequested(form(window::kAbout));
+    EXPECT_FALSE(isLoaded(window::kAbout));
     EXPECT_FALSE(app().ended());
-    EXPECT_TRUE(isLoaded("Form1"));
+    EXPECT_TRUE(isLoaded(window::kBoard));
 }
 
 }  // namespace

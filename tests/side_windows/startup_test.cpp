@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "designs/form1_design.h"
+#include "designs/window_names.h"
 #include "game/form1.h"
 #include "tests/side_windows/program.h"
 
@@ -13,7 +14,7 @@ class Startup : public Program {
 protected:
     Startup() {
         // Counts every board made, under the factory the program uses.
-        app().registerForm("Form1", [this](forms::Application& a) {
+        app().registerForm(window::kBoard, [this](forms::Application& a) {
             ++boardsMade;
             return std::make_unique<Form1>(a);
         });
@@ -22,18 +23,18 @@ protected:
 };
 
 TEST_F(Startup, TheSplashIsTheOnlyWindow) {
-    EXPECT_TRUE(isLoaded("frmSplash"));
-    EXPECT_TRUE(form("frmSplash").isShown());
-    for (const char* other : {"Form1", "frmSplash1", "frmAbout", "Form2"})
+    EXPECT_TRUE(isLoaded(window::kSplash));
+    EXPECT_TRUE(form(window::kSplash).isShown());
+    for (const char* other : {window::kBoard, window::kText, window::kAbout, window::kPicture})
         EXPECT_FALSE(isLoaded(other)) << other;
     EXPECT_EQ(runtime.backend().windowsShown(), 1);
-    EXPECT_TRUE(control<forms::Timer>("frmSplash", "Timer1").enabled());
+    EXPECT_TRUE(control<forms::Timer>(window::kSplash, "Timer1").enabled());
 }
 
 // From 2880 the label runs 135 twips a tick up to 7470, the one value past
 // 7400 that is shown; the next tick starts it again at 720 + 135.
 TEST_F(Startup, TheMarqueeRunsAFiftyTickCycle) {
-    auto& visit = control<forms::Label>("frmSplash", "visit");
+    auto& visit = control<forms::Label>(window::kSplash, "visit");
     EXPECT_EQ(visit.left(), 2880);
     std::vector<int> seen;
     for (int tick = 0; tick < 200; ++tick) {
@@ -54,7 +55,7 @@ TEST_F(Startup, TheMarqueeRunsAFiftyTickCycle) {
 }
 
 TEST_F(Startup, TheMarqueeTicksEveryHundredMilliseconds) {
-    auto& visit = control<forms::Label>("frmSplash", "visit");
+    auto& visit = control<forms::Label>(window::kSplash, "visit");
     runtime.advance(99);
     EXPECT_EQ(visit.left(), 2880);
     runtime.advance(1);
@@ -64,42 +65,43 @@ TEST_F(Startup, TheMarqueeTicksEveryHundredMilliseconds) {
 TEST_F(Startup, OkLeadsToTheBoardInItsWelcomeState) {
     runtime.advance(1'000);
     openBoard();
-    EXPECT_FALSE(isLoaded("frmSplash"));
-    ASSERT_TRUE(isLoaded("Form1"));
-    EXPECT_TRUE(form("Form1").isShown());
+    EXPECT_FALSE(isLoaded(window::kSplash));
+    ASSERT_TRUE(isLoaded(window::kBoard));
+    EXPECT_TRUE(form(window::kBoard).isShown());
     EXPECT_EQ(boardsMade, 1);
     EXPECT_EQ(playTimers(), kAllOff);
-    EXPECT_TRUE(control<forms::Label>("Form1", "pauz").visible());
-    EXPECT_EQ(control<forms::Label>("Form1", "pauz").caption(), kWelcomeBanner);
-    EXPECT_EQ(control<forms::CommandButton>("Form1", "Command3").caption(), "&Start New Game");
+    EXPECT_TRUE(control<forms::Label>(window::kBoard, "pauz").visible());
+    EXPECT_EQ(control<forms::Label>(window::kBoard, "pauz").caption(), kWelcomeBanner);
+    EXPECT_EQ(control<forms::CommandButton>(window::kBoard, "Command3").caption(),
+              "&Start New Game");
 
     runtime.advance(10'000);
     EXPECT_FALSE(app().ended());
     EXPECT_EQ(boardsMade, 1);
-    EXPECT_FALSE(isLoaded("frmSplash"));
-    for (const auto& place : dynamic_cast<Form1&>(form("Form1")).places())
+    EXPECT_FALSE(isLoaded(window::kSplash));
+    for (const auto& place : dynamic_cast<Form1&>(form(window::kBoard)).places())
         EXPECT_FALSE(place.place.visible());
 }
 
 TEST_F(Startup, EnterAndTheAccessKeyPressOk) {
-    runtime.pressKey("frmSplash", key(forms::kKeyEnter, '\r'));
-    EXPECT_TRUE(isLoaded("Form1"));
-    EXPECT_FALSE(isLoaded("frmSplash"));
+    runtime.pressKey(window::kSplash, key(forms::kKeyEnter, '\r'));
+    EXPECT_TRUE(isLoaded(window::kBoard));
+    EXPECT_FALSE(isLoaded(window::kSplash));
     EXPECT_FALSE(app().ended());
 }
 
 TEST_F(Startup, AltOPressesOk) {
-    runtime.pressKey("frmSplash", forms::KeyEvent{'O', 0, forms::AltKey});
-    EXPECT_TRUE(isLoaded("Form1"));
+    runtime.pressKey(window::kSplash, forms::KeyEvent{'O', 0, forms::AltKey});
+    EXPECT_TRUE(isLoaded(window::kBoard));
     EXPECT_EQ(boardsMade, 1);
 }
 
 TEST_F(Startup, ACharacterKeyEndsTheProgramWithoutABoard) {
     runtime.advance(300);
-    runtime.pressKey("frmSplash", key('Q', 'q'));
+    runtime.pressKey(window::kSplash, key('Q', 'q'));
     EXPECT_TRUE(app().ended());
     EXPECT_TRUE(runtime.backend().programHasEnded());
-    EXPECT_FALSE(isLoaded("frmSplash"));
+    EXPECT_FALSE(isLoaded(window::kSplash));
     EXPECT_EQ(boardsMade, 0);
     EXPECT_EQ(runtime.backend().windowsShown(), 1);
     runtime.advance(1'000);
@@ -107,7 +109,7 @@ TEST_F(Startup, ACharacterKeyEndsTheProgramWithoutABoard) {
 }
 
 TEST_F(Startup, EscapeIsACharacterKeyToo) {
-    runtime.pressKey("frmSplash", key(forms::kKeyEscape, 27));
+    runtime.pressKey(window::kSplash, key(forms::kKeyEscape, 27));
     EXPECT_TRUE(app().ended());
     EXPECT_EQ(boardsMade, 0);
 }

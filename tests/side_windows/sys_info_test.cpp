@@ -3,6 +3,7 @@
 // shows, and that every key opened is closed again.
 #include <functional>
 
+#include "designs/window_names.h"
 #include "side_windows/frm_about.h"
 #include "tests/side_windows/program.h"
 
@@ -28,13 +29,13 @@ class SysInfo : public Program {
 protected:
     SysInfo() {
         openBoard();
-        runtime.clickButton("Form1", "Command2");
+        runtime.clickButton(window::kBoard, "Command2");
     }
-    FrmAbout& about() { return dynamic_cast<FrmAbout&>(form("frmAbout")); }
+    FrmAbout& about() { return dynamic_cast<FrmAbout&>(form(window::kAbout)); }
     void expectUnavailable() {
         runtime.backend().expectMessageBox({kUnavailable, "Klonkatron Game"}, forms::MsgResult::Ok);
     }
-    void clickSysInfo() { runtime.clickButton("frmAbout", "cmdSysInfo"); }
+    void clickSysInfo() { runtime.clickButton(window::kAbout, "cmdSysInfo"); }
 };
 
 struct Case {
@@ -155,7 +156,7 @@ TEST_P(SysInfoCases, StartsTheRightPathOrShowsTheMessage) {
     EXPECT_EQ(runtime.backend().shownMessageBoxes().size(), c.message ? 1U : 0U);
     EXPECT_EQ(system.memory.openHandles(), 0);
     EXPECT_EQ(app().errorCount(), 0);  // every error was the launcher's to trap
-    EXPECT_TRUE(isLoaded("frmAbout"));
+    EXPECT_TRUE(isLoaded(window::kAbout));
 }
 
 INSTANTIATE_TEST_SUITE_P(Launcher, SysInfoCases, ::testing::ValuesIn(kCases),

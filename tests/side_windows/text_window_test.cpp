@@ -1,6 +1,7 @@
 // The text window opens from the face, takes typing, forgets it when closed,
 // and leaves the game alone.
 #include "designs/frm_splash1_design.h"
+#include "designs/window_names.h"
 #include "game/form1.h"
 #include "tests/side_windows/program.h"
 
@@ -12,10 +13,10 @@ protected:
     TextWindow() { openBoard(); }
     // Five clicks on the face; the next tick of Timer8 opens the window.
     void openTextWindow() {
-        for (int i = 0; i < 5; ++i) runtime.clickAt("Form1", "mug");
+        for (int i = 0; i < 5; ++i) runtime.clickAt(window::kBoard, "mug");
         runtime.advance(1);
     }
-    forms::TextBox& text() { return control<forms::TextBox>("frmSplash1", "Text1"); }
+    forms::TextBox& text() { return control<forms::TextBox>(window::kText, "Text1"); }
 };
 
 TEST_F(TextWindow, HoldsElevenLinesEachEndedByCrLf) {
@@ -37,38 +38,38 @@ TEST_F(TextWindow, HoldsElevenLinesEachEndedByCrLf) {
 
 TEST_F(TextWindow, TypingChangesTheTextAndReopeningBringsTheDesignBack) {
     openTextWindow();
-    ASSERT_TRUE(isLoaded("frmSplash1"));
-    EXPECT_EQ(form("frmSplash1").focused(), &text());
+    ASSERT_TRUE(isLoaded(window::kText));
+    EXPECT_EQ(form(window::kText).focused(), &text());
     EXPECT_EQ(text().text(), kScriptureText);
 
-    runtime.typeText("frmSplash1", "amen");
+    runtime.typeText(window::kText, "amen");
     EXPECT_EQ(text().text(), std::string(kScriptureText) + "amen");
 
     // Shown again while open: the same window, with the edit.
     openTextWindow();
     EXPECT_EQ(text().text(), std::string(kScriptureText) + "amen");
 
-    runtime.clickButton("frmSplash1", "Command1");
-    EXPECT_FALSE(isLoaded("frmSplash1"));
+    runtime.clickButton(window::kText, "Command1");
+    EXPECT_FALSE(isLoaded(window::kText));
     openTextWindow();
     EXPECT_EQ(text().text(), kScriptureText);
 }
 
 TEST_F(TextWindow, LeavesARunningGameRunning) {
-    runtime.clickButton("Form1", "Command3");
+    runtime.clickButton(window::kBoard, "Command3");
     runtime.advance(2'000);
     openTextWindow();
-    ASSERT_TRUE(isLoaded("frmSplash1"));
+    ASSERT_TRUE(isLoaded(window::kText));
     EXPECT_EQ(playTimers(), kAllOn);
     // Computers keep popping up while it is open.
     runtime.advance(1'000);
     int shown = 0;
-    for (const auto& place : dynamic_cast<Form1&>(form("Form1")).places())
+    for (const auto& place : dynamic_cast<Form1&>(form(window::kBoard)).places())
         shown += place.place.visible() ? 1 : 0;
     EXPECT_EQ(shown, 1);
-    runtime.clickButton("frmSplash1", "Command1");
+    runtime.clickButton(window::kText, "Command1");
     EXPECT_EQ(playTimers(), kAllOn);
-    EXPECT_FALSE(control<forms::Label>("Form1", "pauz").visible());
+    EXPECT_FALSE(control<forms::Label>(window::kBoard, "pauz").visible());
     EXPECT_FALSE(app().ended());
 }
 
