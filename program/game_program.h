@@ -34,4 +34,22 @@ private:
     forms::Application app_;
 };
 
+// The game together with the backend it runs on, for the programs of each
+// backend (QtProgram, Win32Program, HeadlessProgram).
+template <class GameBackend>
+class ProgramOn {
+public:
+    explicit ProgramOn(SystemChoice system = SystemChoice::Native) : program_(backend_, system) {}
+    explicit ProgramOn(forms::SystemServices& system) : program_(backend_, system) {}
+
+    [[nodiscard]] forms::Application& app() { return program_.app(); }
+    [[nodiscard]] GameBackend& backend() { return backend_; }
+    void start() { program_.start(); }
+    int run() { return program_.run(); }
+
+private:
+    GameBackend backend_;
+    GameProgram program_;
+};
+
 }  // namespace klonkatron

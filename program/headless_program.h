@@ -7,22 +7,17 @@
 namespace klonkatron {
 
 // The game on the headless backend, driven by a test or a simulation
-// through its runtime. Nothing is shown until `start`.
-class HeadlessProgram {
+// through its runtime, without the system's services unless given some.
+// Nothing is shown until `start`.
+class HeadlessProgram : public ProgramOn<forms::headless::HeadlessBackend> {
 public:
-    explicit HeadlessProgram(SystemChoice system = SystemChoice::Unavailable)
-        : program_(backend_, system) {}
-    explicit HeadlessProgram(forms::SystemServices& system) : program_(backend_, system) {}
+    explicit HeadlessProgram(SystemChoice system = SystemChoice::Unavailable) : ProgramOn(system) {}
+    explicit HeadlessProgram(forms::SystemServices& system) : ProgramOn(system) {}
 
     [[nodiscard]] forms::headless::Runtime& runtime() { return runtime_; }
-    [[nodiscard]] forms::Application& app() { return program_.app(); }
-    [[nodiscard]] forms::headless::HeadlessBackend& backend() { return backend_; }
-    void start() { program_.start(); }
 
 private:
-    forms::headless::HeadlessBackend backend_;
-    GameProgram program_;
-    forms::headless::Runtime runtime_{backend_, program_.app()};
+    forms::headless::Runtime runtime_{backend(), app()};
 };
 
 }  // namespace klonkatron
