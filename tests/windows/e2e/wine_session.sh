@@ -13,9 +13,25 @@ export LC_ALL=C
 
 wine_call() { timeout 120 "$WINE" "$@" </dev/null >/dev/null 2>&1; }
 
+# Whether the prefix has a desktop process on another display than ours or
+# on none. Wine's desktop process (explorer.exe) serves every program of the
+# prefix on the display it was started with, and goes a few seconds after
+# its last program: one started by the prefix's set-up or by a test without
+# X would keep this test's windows off the screen.
+foreign_desktop() {
+    local pid environment
+    for pid in $(pgrep -f 'explorer\.exe /desktop'); do
+        environment=$(tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null) || continue
+        grep -qxF "WINEPREFIX=$WINEPREFIX" <<<"$environment" || continue
+        grep -qxF "DISPLAY=$DISPLAY" <<<"$environment" || return 0
+    done
+    return 1
+}
+
 # Sets the prefix up for programs on a display without a window manager.
 start_wine() {
     [ -f "$WINEPREFIX/system.reg" ] || fail "no Wine prefix: the test needs its fixture"
+    eventually eval '! foreign_desktop' || fail "Wine's desktop of another display did not end"
     # No wait of 2 s whenever a window hides, and keys reach the window with
     # the focus.
     wine_call reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f ||
