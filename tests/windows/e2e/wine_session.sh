@@ -106,6 +106,17 @@ click() {  # <window> <client crop> <x> <y>
     xdotool click 1
     sleep 0.3
 }
+# Clicks the close box of a window: Wine draws it at the right end of the
+# title bar, a square as tall as the bar.
+click_close_box() {  # <window> <client crop>
+    local size offset border top
+    size=$(xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: //p')
+    offset=${2#*+}
+    border=${offset%+*} top=${offset#*+}
+    xdotool mousemove --window "$1" $((${size%x*} - border - (top - border) / 2 - 1)) \
+        $(((top + border) / 2)) click 1
+    sleep 0.3
+}
 
 # Starts the program and passes the splash with "&Ok!"; the board is
 # $board, its client area $board_client. The windows are `scale` times
