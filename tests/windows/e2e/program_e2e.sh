@@ -41,10 +41,6 @@ if xdotool search --name '^Klonkatron - By ' >/dev/null 2>&1; then fail "a board
 
 # Again: "&Ok!" opens the board, 328 by 280, welcoming.
 open_board "$program"
-banner_shown() {
-    shot "$board" "$board_client" "$1"
-    [ "$(count "$1" 200x60+8+100 FFFF00)" -gt 100 ]
-}
 eventually banner_shown welcome || fail "no welcome banner"
 
 # Start: the banner goes.

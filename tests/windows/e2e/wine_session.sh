@@ -135,6 +135,13 @@ open_board() {  # <program> [scale]
     board_client=$(client_crop "$board" $((328 * scale)) $((280 * scale)))
 }
 
+# Whether a screenshot of the board, taken now, shows the banner of the
+# Welcome or the Paused state (its yellow letters).
+banner_shown() {  # <screenshot name>
+    shot "$board" "$board_client" "$1"
+    [ "$(count "$1" 200x60+8+100 FFFF00)" -gt 100 ]
+}
+
 # Answers the message box of that title with a key; fails when none shows.
 answer_box() {  # <title> <key> <screenshot name>
     local box
