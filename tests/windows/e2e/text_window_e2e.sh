@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# The text window of Klonkatron.exe under Wine: every fifth click on the
+# board's face opens it, centred, without a title bar; its text box has the
+# focus and takes what is typed; Tab leads to "&Ok", which closes it; the
+# next opening shows the text as designed again.
+# Usage: text_window_e2e.sh <Klonkatron.exe> [directory for screenshots]
+set -euo pipefail
+
+program=$1
+shots=${2:-$(mktemp -d)}
+mkdir -p "$shots"
+
+source "$(dirname "$0")/wine_session.sh"
+start_display
+start_wine
+
+text_box=345x169+8+8
+# The program's window that is not the board, once it shows.
+other_window() { xdotool search --onlyvisible --classname klonkatron | grep -vx "$board" | head -n 1; }
+# How many pixels of the text box differ from the design text's screenshot
+# (its caret blinks: a line of at most a few pixels).
+text_changed() {  # <screenshot name>
+    shot "$text" "$text_client" "$1"
+    local n
+    n=$(compare -metric AE "$shots/$1.png[$text_box]" "$shots/text-design.png[$text_box]" null: 2>&1 || true)
+    echo "${n%% *}"
+}
+open_text_window() {
+    for _ in 1 2 3 4 5; do click "$board" "$board_client" 251 136; done
+    eventually other_window >/dev/null || fail "five clicks on the face opened no text window"
+    text=$(other_window)
+    sleep 0.5
+    text_client=$(client_crop "$text" 359 217)
+}
+
+open_board "$program"
+open_text_window
+# No title bar: the frame is as wide at the top as at the sides. Centred.
+offset=${text_client#*+}
+[ "${offset%+*}" = "${offset#*+}" ] || fail "the text window has a title bar"
+read -r x y < <(xdotool getwindowgeometry "$text" | sed -n 's/.*Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p')
+[ $((x + ${offset%+*})),$((y + ${offset#*+})) = 333,276 ] || fail "the text window is not centred"
+shot "$text" "$text_client" text-design
+
+# The text box has the focus: what is typed goes into it.
+xdotool mousemove --window "$text" 100 100
+xdotool type Klonk
+typed() { [ "$(text_changed text-typed)" -gt 100 ]; }
+eventually typed || fail "typing did not change the text"
+
+# Tab leads to "&Ok"; Space closes the window, and only it.
+xdotool key Tab space
+text_gone() { ! xdotool search --onlyvisible --classname klonkatron | grep -qvx "$board"; }
+eventually text_gone || fail "Tab and Space did not close the text window"
+xdotool search --onlyvisible --name '^Klonkatron - By Sven Klonk$' >/dev/null ||
+    fail "the board went with the text window"
+
+# Opened again, it has forgotten the typing.
+open_text_window
+[ "$(text_changed text-again)" -lt 30 ] || fail "the text window kept the typed text"
+stop_program
+echo "screenshots in $shots"
