@@ -7,6 +7,14 @@ places=(upleft:40,80 up:88,80 upright:136,80 leftt:32,112 middle:88,112 right:14
     downleft:24,144 down:88,144 downright:160,144)
 place_pictures=(ibm ibm2 bang bang2)
 
+# The top-left corner of a place, "x,y".
+corner_of() {  # <place>
+    local entry
+    for entry in "${places[@]}"; do
+        [ "${entry%%:*}" != "$1" ] || echo "${entry#*:}"
+    done
+}
+
 # "picture x y RRGGBB" for the sample pixels of every picture.
 sample_pixels() {
     local picture

@@ -99,15 +99,15 @@ shot "$board" "$board_client" before-hit
 smashed=no
 for _ in $(seq 300); do
     shot "$board" "$board_client" computer
-    place=$(computers_in "$shots/computer.png" | head -n 1)
+    place=$(computers_in "$shots/computer.png")
     [ -n "$place" ] || continue
-    for entry in "${places[@]}"; do
-        [ "${entry%%:*}" = "${place%%=*}" ] && at=${entry#*:}
-    done
+    place=${place%%$'\n'*}
+    at=$(corner_of "${place%%=*}")
     point_at "$board" "$board_client" $((${at%,*} + 16)) $((${at#*,} + 16))
     xdotool click 1
     shot "$board" "$board_client" struck
-    if places_showing "$shots/struck.png" | grep -qE "^${place%%=*}=bang2?\$"; then
+    struck=$(places_showing "$shots/struck.png")
+    if grep -qxE "${place%%=*}=bang2?" <<<"$struck"; then
         smashed=yes
         break
     fi

@@ -26,6 +26,7 @@ about=$(window_named '^About Klonkatron$')
 click_close_box "$about" "$(client_crop "$about" 346 218)"
 about_gone() { ! xdotool search --onlyvisible --name '^About Klonkatron$' >/dev/null 2>&1; }
 eventually about_gone || fail "the About window did not close"
+eventually has_focus "$board" || fail "the board did not get the keys back"
 
 # Back on the board, from About: Exit, then round to the start.
 xdotool key Tab Tab space

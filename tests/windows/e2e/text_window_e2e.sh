@@ -15,8 +15,9 @@ start_display
 start_wine
 
 text_box=345x169+8+8
-# The program's window that is not the board, once it shows.
-other_window() { xdotool search --onlyvisible --classname klonkatron | grep -vx "$board" | head -n 1; }
+# The program's windows that are not the board.
+other_windows() { xdotool search --onlyvisible --classname klonkatron | grep -vx "$board" || true; }
+text_shows() { [ -n "$(other_windows)" ]; }
 # How many pixels of the text box differ from the design text's screenshot
 # (its caret blinks: a line of at most a few pixels).
 text_changed() {  # <screenshot name>
@@ -27,8 +28,8 @@ text_changed() {  # <screenshot name>
 }
 open_text_window() {
     for _ in 1 2 3 4 5; do click "$board" "$board_client" 251 136; done
-    eventually other_window >/dev/null || fail "five clicks on the face opened no text window"
-    text=$(other_window)
+    eventually text_shows || fail "five clicks on the face opened no text window"
+    text=$(other_windows)
     sleep 0.5
     text_client=$(client_crop "$text" 359 217)
 }
@@ -43,15 +44,14 @@ read -r x y < <(xdotool getwindowgeometry "$text" | sed -n 's/.*Position: \([0-9
 shot "$text" "$text_client" text-design
 
 # The text box has the focus: what is typed goes into it.
-xdotool mousemove --window "$text" 100 100
+eventually has_focus "$text" || fail "the text window did not get the keys"
 xdotool type Klonk
 typed() { [ "$(text_changed text-typed)" -gt 100 ]; }
 eventually typed || fail "typing did not change the text"
 
 # Tab leads to "&Ok"; Space closes the window, and only it.
 xdotool key Tab space
-text_gone() { ! xdotool search --onlyvisible --classname klonkatron | grep -qvx "$board"; }
-eventually text_gone || fail "Tab and Space did not close the text window"
+eventually eval '! text_shows' || fail "Tab and Space did not close the text window"
 xdotool search --onlyvisible --name '^Klonkatron - By Sven Klonk$' >/dev/null ||
     fail "the board went with the text window"
 

@@ -81,6 +81,9 @@ client_crop() {  # <window> <client width> <client height>
     echo "$2x$3+$border+$((height - $3 - border))"
 }
 
+# Whether the X server gives the keys to that window: Wine moves the input
+# focus a moment after it has shown a window, or hidden the one before.
+has_focus() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
 # The window of the program with that name, once it shows.
 window_named() { first_window --name "$1"; }
 # The first visible window that xdotool finds with these criteria, waiting
@@ -133,6 +136,7 @@ open_board() {  # <program> [scale]
     [ -n "$board" ] || fail "the board window did not open"
     sleep 0.5
     board_client=$(client_crop "$board" $((328 * scale)) $((280 * scale)))
+    eventually has_focus "$board" || fail "the board did not get the keys"
 }
 
 # Whether a screenshot of the board, taken now, shows the banner of the
