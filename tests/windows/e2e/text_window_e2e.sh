@@ -18,19 +18,29 @@ text_box=345x169+8+8
 # The program's windows that are not the board.
 other_windows() { xdotool search --onlyvisible --classname klonkatron | grep -vx "$board" || true; }
 text_shows() { [ -n "$(other_windows)" ]; }
-# How many pixels of the text box differ from the design text's screenshot
-# (its caret blinks: a line of at most a few pixels).
-text_changed() {  # <screenshot name>
-    shot "$text" "$text_client" "$1"
+# How many pixels of the text box differ between two screenshots (its caret
+# blinks: a line of a few pixels).
+text_difference() {  # <screenshot name> <screenshot name>
     local n
-    n=$(compare -metric AE "$shots/$1.png[$text_box]" "$shots/text-design.png[$text_box]" null: 2>&1 || true)
+    n=$(compare -metric AE "$shots/$1.png[$text_box]" "$shots/$2.png[$text_box]" null: 2>&1 || true)
     echo "${n%% *}"
+}
+# Whether the text box, shot now, differs from the design text by more
+# pixels than the caret, or by fewer.
+text_differs() { shot "$text" "$text_client" "$1" && [ "$(text_difference "$1" text-design)" -gt 30 ]; }
+text_as_designed() { shot "$text" "$text_client" "$1" && [ "$(text_difference "$1" text-design)" -le 30 ]; }
+# The design text painted in full: thousands of dark pixels, and a second
+# screenshot that agrees but for the caret.
+design_painted() {
+    shot "$text" "$text_client" text-design
+    [ "$(convert "$shots/text-design.png" -crop "$text_box" +repage -colorspace gray \
+        -threshold 50% -negate -format '%[fx:round(mean*w*h)]' info:)" -gt 4000 ] &&
+        text_as_designed text-check
 }
 open_text_window() {
     for _ in 1 2 3 4 5; do click "$board" "$board_client" 251 136; done
     eventually text_shows || fail "five clicks on the face opened no text window"
     text=$(other_windows)
-    sleep 0.5
     text_client=$(client_crop "$text" 359 217)
 }
 
@@ -41,13 +51,12 @@ offset=${text_client#*+}
 [ "${offset%+*}" = "${offset#*+}" ] || fail "the text window has a title bar"
 read -r x y < <(xdotool getwindowgeometry "$text" | sed -n 's/.*Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p')
 [ $((x + ${offset%+*})),$((y + ${offset#*+})) = 333,276 ] || fail "the text window is not centred"
-shot "$text" "$text_client" text-design
+eventually design_painted || fail "the text window does not show its text"
 
 # The text box has the focus: what is typed goes into it.
 eventually has_focus "$text" || fail "the text window did not get the keys"
 xdotool type Klonk
-typed() { [ "$(text_changed text-typed)" -gt 100 ]; }
-eventually typed || fail "typing did not change the text"
+eventually text_differs text-typed || fail "typing did not change the text"
 
 # Tab leads to "&Ok"; Space closes the window, and only it.
 xdotool key Tab space
@@ -57,6 +66,6 @@ xdotool search --onlyvisible --name '^Klonkatron - By Sven Klonk$' >/dev/null ||
 
 # Opened again, it has forgotten the typing.
 open_text_window
-[ "$(text_changed text-again)" -lt 30 ] || fail "the text window kept the typed text"
+eventually text_as_designed text-again || fail "the text window kept the typed text"
 stop_program
 echo "screenshots in $shots"
