@@ -13,20 +13,24 @@ export LC_ALL=C
 
 wine_call() { timeout 120 "$WINE" "$@" </dev/null >/dev/null 2>&1; }
 
-# Whether the prefix has a desktop process on another display than ours or
-# on none. Wine's desktop process (explorer.exe) serves every program of the
-# prefix on the display it was started with, and goes a few seconds after
-# its last program: one started by the prefix's set-up or by a test without
-# X would keep this test's windows off the screen.
+# Whether the prefix has a desktop process on another display than ours, on
+# none, or on an earlier X server of our display's number. Wine's desktop
+# process (explorer.exe) serves every program of the prefix on the display
+# it was started with, and goes a few seconds after its last program: one
+# started by the prefix's set-up, by a test without X or by the test before
+# would keep this test's windows off the screen.
 foreign_desktop() {
     local pid environment
     for pid in $(pgrep -f 'explorer\.exe /desktop'); do
         environment=$(tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null) || continue
         grep -qxF "WINEPREFIX=$WINEPREFIX" <<<"$environment" || continue
         grep -qxF "DISPLAY=$DISPLAY" <<<"$environment" || return 0
+        [ "$(started "$pid")" -ge "$(started "$xvfb")" ] || return 0
     done
     return 1
 }
+# When a process started, in clock ticks after the machine's start.
+started() { sed 's/.*) //' "/proc/$1/stat" | cut -d ' ' -f 20; }
 
 # Sets the prefix up for programs on a display without a window manager.
 start_wine() {
