@@ -206,6 +206,14 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             // Back in the window, the keys go to the control they went to.
             focusControl();
             return 0;
+        case WM_NEXTDLGCTL: {
+            // A multi-line text box keeps Tab from the dialog manager and
+            // asks its window for the next control instead, as of a dialog.
+            HWND next = LOWORD(lParam) != 0 ? reinterpret_cast<HWND>(wParam)
+                                            : GetNextDlgTabItem(window_, GetFocus(), wParam != 0);
+            if (next != nullptr) SetFocus(next);
+            return 0;
+        }
         case WM_CLOSE:
             // Only the runtime closes a window; a close from the system asks it.
             if (form_ != nullptr) backend_.app().closeRequested(*form_);

@@ -60,3 +60,24 @@ stop_session() {
     wait "$game" "$xvfb" 2>/dev/null || true
     trap - EXIT
 }
+
+# The pictures the program is drawn from.
+art_images=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../art/images" && pwd)
+
+# Whether the X server shows that picture of the art as the pointer, every
+# pixel a `scale` square (1 unless given), pointing at the hot spot given in
+# the picture's pixels. $pointer_probe reads the pointer back; its pictures
+# go to $shots.
+pointer_is() {  # <picture> <hot spot x> <hot spot y> [scale]
+    local scale=${4:-1} width height x y pixel
+    read -r width height x y pixel < <("$pointer_probe" "$shots/pointer.pam") || return 1
+    [ "$x,$y" = "$(($2 * scale)),$(($3 * scale))" ] || return 1
+    # Clear pixels compared as one colour, whatever colour they hold.
+    convert "$shots/pointer.pam" -background magenta -alpha remove "$shots/pointer.png"
+    convert "$art_images/$1.png" -sample "$((100 * scale))%" -background magenta -alpha remove \
+        "$shots/pointer-expected.png"
+    [ "$(compare -metric AE "$shots/pointer.png" "$shots/pointer-expected.png" null: 2>&1)" = 0 ]
+}
+# The hammers point with the striking face of their heads.
+raised_hammer() { pointer_is upp 3 14 "$@"; }
+lowered_hammer() { pointer_is ner 5 25 "$@"; }

@@ -13,9 +13,29 @@ export LC_ALL=C
 
 wine_call() { timeout 120 "$WINE" "$@" </dev/null >/dev/null 2>&1; }
 
+# Whether the prefix has a desktop process on another display than ours, on
+# none, or on an earlier X server of our display's number. Wine's desktop
+# process (explorer.exe) serves every program of the prefix on the display
+# it was started with, and goes a few seconds after its last program: one
+# started by the prefix's set-up, by a test without X or by the test before
+# would keep this test's windows off the screen.
+foreign_desktop() {
+    local pid environment
+    for pid in $(pgrep -f 'explorer\.exe /desktop'); do
+        environment=$(tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null) || continue
+        grep -qxF "WINEPREFIX=$WINEPREFIX" <<<"$environment" || continue
+        grep -qxF "DISPLAY=$DISPLAY" <<<"$environment" || return 0
+        [ "$(started "$pid")" -ge "$(started "$xvfb")" ] || return 0
+    done
+    return 1
+}
+# When a process started, in clock ticks after the machine's start.
+started() { sed 's/.*) //' "/proc/$1/stat" | cut -d ' ' -f 20; }
+
 # Sets the prefix up for programs on a display without a window manager.
 start_wine() {
     [ -f "$WINEPREFIX/system.reg" ] || fail "no Wine prefix: the test needs its fixture"
+    eventually eval '! foreign_desktop' || fail "Wine's desktop of another display did not end"
     # No wait of 2 s whenever a window hides, and keys reach the window with
     # the focus.
     wine_call reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f ||
@@ -65,6 +85,9 @@ client_crop() {  # <window> <client width> <client height>
     echo "$2x$3+$border+$((height - $3 - border))"
 }
 
+# Whether the X server gives the keys to that window: Wine moves the input
+# focus a moment after it has shown a window, or hidden the one before.
+has_focus() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
 # The window of the program with that name, once it shows.
 window_named() { first_window --name "$1"; }
 # The first visible window that xdotool finds with these criteria, waiting
@@ -79,10 +102,26 @@ count() {
     convert "$shots/$1.png" -crop "$2" +repage -fill black +opaque "#$3" -fill white -opaque "#$3" \
         -format '%[fx:round(mean*w*h)]' info:-
 }
+# Moves the pointer to a client position of a window.
+point_at() {  # <window> <client crop> <x> <y>
+    local offset=${2#*+}
+    xdotool mousemove --window "$1" $(($3 + ${offset%+*})) $(($4 + ${offset#*+}))
+}
 # Clicks a client position of a window.
 click() {  # <window> <client crop> <x> <y>
-    local offset=${2#*+}
-    xdotool mousemove --window "$1" $(($3 + ${offset%+*})) $(($4 + ${offset#*+})) click 1
+    point_at "$@"
+    xdotool click 1
+    sleep 0.3
+}
+# Clicks the close box of a window: Wine draws it at the right end of the
+# title bar, a square as tall as the bar.
+click_close_box() {  # <window> <client crop>
+    local size offset border top
+    size=$(xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: //p')
+    offset=${2#*+}
+    border=${offset%+*} top=${offset#*+}
+    xdotool mousemove --window "$1" $((${size%x*} - border - (top - border) / 2 - 1)) \
+        $(((top + border) / 2)) click 1
     sleep 0.3
 }
 
@@ -101,6 +140,14 @@ open_board() {  # <program> [scale]
     [ -n "$board" ] || fail "the board window did not open"
     sleep 0.5
     board_client=$(client_crop "$board" $((328 * scale)) $((280 * scale)))
+    eventually has_focus "$board" || fail "the board did not get the keys"
+}
+
+# Whether a screenshot of the board, taken now, shows the banner of the
+# Welcome or the Paused state (its yellow letters).
+banner_shown() {  # <screenshot name>
+    shot "$board" "$board_client" "$1"
+    [ "$(count "$1" 200x60+8+100 FFFF00)" -gt 100 ]
 }
 
 # Answers the message box of that title with a key; fails when none shows.
