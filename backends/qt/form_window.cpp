@@ -186,6 +186,9 @@ void FormWindow::createWidgets() {
             auto* edit = new QPlainTextEdit(this);
             edit->setPlainText(widgetText(text->text()));
             edit->setReadOnly(text->locked());
+            // Tab goes on to the next control, as in every text box of the
+            // windows; a multi-line box does not take it as a character.
+            edit->setTabChangesFocus(true);
             edit->setLineWrapMode(text->multiLine() ? QPlainTextEdit::WidgetWidth
                                                     : QPlainTextEdit::NoWrap);
             const bool vertical = text->scrollBars() == ScrollBars::Vertical ||

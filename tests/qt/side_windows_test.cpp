@@ -105,6 +105,17 @@ TEST_F(SideWindows, TheTextBoxesAreEditableOrReadOnlyAsDesigned) {
     EXPECT_TRUE(credits->toPlainText().startsWith("Credits:\nProgramming, graphics and such:  "));
 }
 
+TEST_F(SideWindows, TabLeavesAMultiLineTextBoxForTheNextControl) {
+    FormWindow* text = show(window::kText);
+    auto* scripture = qobject_cast<QPlainTextEdit*>(text->widgetOf(text->form()->control("Text1")));
+    ASSERT_NE(scripture, nullptr);
+    const QString before = scripture->toPlainText();
+    scripture->setFocus();
+    QTest::keyClick(scripture, Qt::Key_Tab);
+    EXPECT_EQ(scripture->toPlainText(), before);
+    EXPECT_EQ(text->focusWidget(), text->widgetOf(text->form()->control("Command1")));
+}
+
 TEST_F(SideWindows, TheSplashDrawsItsTitleOverThePictureAndTheMarqueeBehindIt) {
     FormWindow* splash = show(window::kSplash);
     ASSERT_NE(splash, nullptr);
