@@ -10,6 +10,7 @@
 #include "backends/win32/win32_backend.h"
 #include "backends/win32/window_style.h"
 #include "forms/application.h"
+#include "forms/window_frame.h"
 
 namespace forms::win32 {
 namespace {
@@ -37,6 +38,25 @@ POINT clientOrigin(const FormDesign& d, const Scale& scale, SIZE client) {
             scale.device(pixelsFromTwips(d.position.y))};
 }
 
+// Moves and sizes a window so that its client area, `size` large, has its
+// top-left corner at `at` on the screen, whatever its frame measures. The
+// frame is measured again after the first move: at a new scale it may
+// change with the window.
+void placeClientArea(HWND window, POINT at, SIZE size) {
+    for (int pass = 0; pass < 2; ++pass) {
+        RECT outer{};
+        RECT client{};
+        POINT corner{0, 0};
+        GetWindowRect(window, &outer);
+        GetClientRect(window, &client);
+        ClientToScreen(window, &corner);
+        SetWindowPos(window, nullptr, at.x - (corner.x - outer.left), at.y - (corner.y - outer.top),
+                     size.cx + (outer.right - outer.left) - client.right,
+                     size.cy + (outer.bottom - outer.top) - client.bottom,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
 }  // namespace
 
 ATOM FormWindow::windowClass() {
@@ -52,28 +72,22 @@ ATOM FormWindow::windowClass() {
     return atom;
 }
 
-FormWindow::FormWindow(Win32Backend& backend, Form& form)
-    : backend_(backend), form_(&form), scale_(Scale::ofScreen()) {
+FormWindow::FormWindow(Win32Backend& backend, Form& form) : backend_(backend), form_(&form) {
     const FormDesign& d = form.design();
-    const SIZE logical{pixelsFromTwips(d.clientWidth), pixelsFromTwips(d.clientHeight)};
-    const SIZE client{scale_.device(logical.cx), scale_.device(logical.cy)};
-    const POINT origin = clientOrigin(d, scale_, client);
-    const WindowStyle style = windowStyleOf(d);
-    RECT frame{origin.x, origin.y, origin.x + client.cx, origin.y + client.cy};
+    const WindowStyle style = windowStyleOf(frameOf(d));
+    // Made at a provisional place and size; the monitor it is on gives its
+    // scale, which then gives both.
+    RECT frame{0, 0, pixelsFromTwips(d.clientWidth), pixelsFromTwips(d.clientHeight)};
     AdjustWindowRectEx(&frame, style.style, FALSE, style.exStyle);
-
-    buffer_ = std::make_unique<BackBuffer>(logical.cx * scale_.paintRatio(),
-                                           logical.cy * scale_.paintRatio());
     window_ = CreateWindowExW(style.exStyle, MAKEINTATOM(windowClass()), wide(d.caption).c_str(),
-                              style.style, frame.left, frame.top, frame.right - frame.left,
-                              frame.bottom - frame.top, nullptr, nullptr, GetModuleHandleW(nullptr),
-                              nullptr);
+                              style.style, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                              nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (window_ == nullptr) throw std::runtime_error("no window for " + d.name);
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     setIcons();
-    controls_.emplace(window_, form, scale_, backend_.fonts(), &FormWindow::controlProc);
     tips_.emplace(window_);
-    updatePointer();
+    takeScale(Scale::ofWindow(window_), nullptr);
+    placeClientArea(window_, clientOrigin(d, scale_, clientSize()), clientSize());
 }
 
 FormWindow::~FormWindow() {
@@ -86,6 +100,37 @@ FormWindow::~FormWindow() {
     for (HICON icon : icons_) {
         if (icon != nullptr) DestroyIcon(icon);
     }
+}
+
+SIZE FormWindow::clientSize() const {
+    const FormDesign& d = form_->design();
+    return {scale_.device(pixelsFromTwips(d.clientWidth)),
+            scale_.device(pixelsFromTwips(d.clientHeight))};
+}
+
+void FormWindow::takeScale(const Scale& scale, const RECT* suggested) {
+    scale_ = scale;
+    const FormDesign& d = form_->design();
+    buffer_ = std::make_unique<BackBuffer>(pixelsFromTwips(d.clientWidth) * scale_.paintRatio(),
+                                           pixelsFromTwips(d.clientHeight) * scale_.paintRatio());
+    if (controls_) {
+        controls_->place();
+    } else {
+        controls_.emplace(window_, *form_, scale_, backend_.fonts(), &FormWindow::controlProc);
+    }
+    // The window keeps its frame's top-left corner, or takes the one the
+    // system suggests; its size is the client area's own, not the
+    // system's guess.
+    if (suggested != nullptr) {
+        SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    POINT corner{0, 0};
+    ClientToScreen(window_, &corner);
+    placeClientArea(window_, corner, clientSize());
+    tips_->coverClientArea();
+    updatePointer();  // where the window is now
+    InvalidateRect(window_, nullptr, FALSE);
 }
 
 void FormWindow::setIcons() {
@@ -205,6 +250,11 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SETFOCUS:
             // Back in the window, the keys go to the control they went to.
             focusControl();
+            return 0;
+        case WM_DPICHANGED:
+            // Moved to a monitor of another scale, or that monitor's changed.
+            if (form_ != nullptr)
+                takeScale(Scale(HIWORD(wParam)), reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_CLOSE:
             // Only the runtime closes a window; a close from the system asks it.
