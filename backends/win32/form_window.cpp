@@ -26,6 +26,11 @@ int buttonsOf(WPARAM keys) {
            ((keys & MK_MBUTTON) != 0 ? MiddleButton : 0);
 }
 
+// The client area's size as designed, in logical pixels.
+SIZE designedClientSize(const FormDesign& d) {
+    return {pixelsFromTwips(d.clientWidth), pixelsFromTwips(d.clientHeight)};
+}
+
 // The client area's top-left corner on the screen, in device pixels.
 POINT clientOrigin(const FormDesign& d, const Scale& scale, SIZE client) {
     if (d.startPosition == StartPosition::CenterScreen) {
@@ -77,7 +82,8 @@ FormWindow::FormWindow(Win32Backend& backend, Form& form) : backend_(backend), f
     const WindowStyle style = windowStyleOf(frameOf(d));
     // Made at a provisional place and size; the monitor it is on gives its
     // scale, which then gives both.
-    RECT frame{0, 0, pixelsFromTwips(d.clientWidth), pixelsFromTwips(d.clientHeight)};
+    const SIZE logical = designedClientSize(d);
+    RECT frame{0, 0, logical.cx, logical.cy};
     AdjustWindowRectEx(&frame, style.style, FALSE, style.exStyle);
     window_ = CreateWindowExW(style.exStyle, MAKEINTATOM(windowClass()), wide(d.caption).c_str(),
                               style.style, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
@@ -103,16 +109,15 @@ FormWindow::~FormWindow() {
 }
 
 SIZE FormWindow::clientSize() const {
-    const FormDesign& d = form_->design();
-    return {scale_.device(pixelsFromTwips(d.clientWidth)),
-            scale_.device(pixelsFromTwips(d.clientHeight))};
+    const SIZE logical = designedClientSize(form_->design());
+    return {scale_.device(logical.cx), scale_.device(logical.cy)};
 }
 
 void FormWindow::takeScale(const Scale& scale, const RECT* suggested) {
     scale_ = scale;
-    const FormDesign& d = form_->design();
-    buffer_ = std::make_unique<BackBuffer>(pixelsFromTwips(d.clientWidth) * scale_.paintRatio(),
-                                           pixelsFromTwips(d.clientHeight) * scale_.paintRatio());
+    const SIZE logical = designedClientSize(form_->design());
+    buffer_ = std::make_unique<BackBuffer>(logical.cx * scale_.paintRatio(),
+                                           logical.cy * scale_.paintRatio());
     if (controls_) {
         controls_->place();
     } else {
