@@ -5,9 +5,6 @@
 
 #include <array>
 #include <cstdint>
-#include <cstdlib>
-#include <fstream>
-#include <string>
 #include <utility>
 #include <vector>
 
@@ -26,19 +23,6 @@ struct Capture {
 
     [[nodiscard]] std::uint32_t at(int x, int y) const {
         return pixels[static_cast<size_t>(y) * width + x] & 0xFFFFFF;
-    }
-    // Kept as a bitmap for a person to look at, where the run asks for one.
-    void save(const std::string& name) const {
-        const char* folder = std::getenv("KLONKATRON_SHOTS");
-        if (folder == nullptr) return;
-        BITMAPINFOHEADER info{sizeof info, width, -height, 1, 32, BI_RGB};
-        const auto bytes = static_cast<DWORD>(pixels.size() * 4);
-        BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof file + sizeof info + bytes), 0, 0,
-                              static_cast<DWORD>(sizeof file + sizeof info)};
-        std::ofstream out(std::string(folder) + "/" + name + ".bmp", std::ios::binary);
-        out.write(reinterpret_cast<const char*>(&file), sizeof file);
-        out.write(reinterpret_cast<const char*>(&info), sizeof info);
-        out.write(reinterpret_cast<const char*>(pixels.data()), bytes);
     }
 };
 
@@ -130,7 +114,6 @@ TEST_F(ScaleChange, TheWindowGrowsAndShrinksWithItsMonitor) {
     ASSERT_EQ(clientSize(about), (Size{346, 218}));
     const Capture at1x = capture(about);
     const LONG fontAt1x = fontHeightOf(credits);
-    at1x.save("about-1x");
 
     changeTo(about, 192, RECT{100, 50, 700, 500});
     EXPECT_EQ(clientSize(about), (Size{692, 436}));
@@ -142,7 +125,6 @@ TEST_F(ScaleChange, TheWindowGrowsAndShrinksWithItsMonitor) {
     EXPECT_EQ(fontHeightOf(credits), 2 * fontAt1x);
     // Every picture pixel a square of 2 by 2: the emblem, the etched rule.
     const Capture at2x = capture(about);
-    at2x.save("about-2x");
     for (const POINT p :
          {POINT{10, 10}, POINT{24, 20}, POINT{30, 36}, POINT{100, 171}, POINT{300, 172}}) {
         EXPECT_EQ(at2x.at(2 * p.x, 2 * p.y), at1x.at(p.x, p.y)) << p.x << "," << p.y;
