@@ -1,6 +1,25 @@
 #include "forms/window_frame.h"
 
 namespace forms {
+namespace {
+
+Border borderOf(BorderStyle style) {
+    switch (style) {
+        case BorderStyle::None:
+            return Border::None;
+        case BorderStyle::FixedSingle:
+        case BorderStyle::FixedToolWindow:
+            return Border::Thin;
+        case BorderStyle::FixedDialog:
+            return Border::Dialog;
+        case BorderStyle::Sizable:
+        case BorderStyle::SizableToolWindow:
+            return Border::Sizing;
+    }
+    return Border::Thin;
+}
+
+}  // namespace
 
 WindowFrame frameOf(const FormDesign& design) {
     WindowFrame frame;
@@ -8,9 +27,8 @@ WindowFrame frameOf(const FormDesign& design) {
     const bool tool =
         style == BorderStyle::FixedToolWindow || style == BorderStyle::SizableToolWindow;
     frame.inTaskbar = design.showInTaskbar;
-    frame.fixedSize = style != BorderStyle::Sizable && style != BorderStyle::SizableToolWindow;
-    if (style == BorderStyle::None) return frame;
-    frame.border = true;
+    frame.border = borderOf(style);
+    if (frame.border == Border::None) return frame;
     // A bordered window without a title and without a control box has no
     // title bar at all.
     if (!design.controlBox && design.caption.empty()) return frame;

@@ -12,14 +12,24 @@ enum class TitleBar {
     Small  // the small title bar of a tool window
 };
 
+// The edge around the client area, with or without a title bar.
+enum class Border {
+    None,
+    Thin,    // a fixed single line
+    Dialog,  // the raised frame of a fixed dialog
+    Sizing   // the frame that the user drags to resize the window
+};
+
 struct WindowFrame {
     TitleBar titleBar = TitleBar::None;
-    bool border = false;    // an edge around the client area, also without a title bar
+    Border border = Border::None;
     bool closeBox = false;  // with the window menu that goes with it
     bool minimizeBox = false;
     bool maximizeBox = false;
     bool inTaskbar = false;  // and in the window switcher
-    bool fixedSize = true;
+
+    [[nodiscard]] bool fixedSize() const { return border != Border::Sizing; }
+    bool operator==(const WindowFrame&) const = default;
 };
 
 WindowFrame frameOf(const FormDesign& design);

@@ -150,7 +150,7 @@ void FormWindow::applyWindowProperties() {
     setWindowFlags(flagsOf(frame));
     setWindowTitle(QString::fromStdString(d.caption));
     const QSize client(pixelsFromTwips(d.clientWidth), pixelsFromTwips(d.clientHeight));
-    if (frame.fixedSize) setFixedSize(client);
+    if (frame.fixedSize()) setFixedSize(client);
     QIcon icon;
     if (!form_->smallIcon().isEmpty()) icon.addPixmap(pixmapOf(form_->smallIcon()));
     if (!form_->icon().isEmpty()) icon.addPixmap(pixmapOf(form_->icon()));

@@ -62,7 +62,7 @@ void addWindowManagerHints(QWidget& window, const WindowFrame& frame) {
                     std::array{atom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
                                atom(connection, "_NET_WM_STATE_SKIP_PAGER")});
     }
-    if (frame.titleBar == TitleBar::None && frame.border) {
+    if (frame.titleBar == TitleBar::None && frame.border != Border::None) {
         const xcb_atom_t motif = atom(connection, "_MOTIF_WM_HINTS");
         setProperty(connection, id, "_MOTIF_WM_HINTS", motif,
                     std::array<std::uint32_t, 5>{kMotifFunctions | kMotifDecorations, kMotifMove,

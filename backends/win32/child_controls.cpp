@@ -17,7 +17,7 @@ ChildControls::ChildControls(HWND parent, Form& form, const Scale& scale, GdiFon
     HINSTANCE instance = GetModuleHandleW(nullptr);
     int id = kFirstId;
     for (Control* control : form.tabOrder()) {
-        const RECT area = scale_.device(pixelRectOf(control->bounds()));
+        const RECT area = areaOf(*control);
         const wchar_t* cls = L"BUTTON";
         DWORD style = WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS;
         if (auto* button = dynamic_cast<CommandButton*>(control)) {
@@ -45,6 +45,19 @@ ChildControls::ChildControls(HWND parent, Form& form, const Scale& scale, GdiFon
         SetWindowSubclass(child, subclass, 0, reinterpret_cast<DWORD_PTR>(control));
         windows_[control] = child;
         controls_[child] = control;
+        update(*control);
+    }
+}
+
+RECT ChildControls::areaOf(const Control& control) const {
+    return scale_.device(pixelRectOf(control.bounds()));
+}
+
+void ChildControls::place() {
+    for (auto& [child, control] : controls_) {
+        const RECT area = areaOf(*control);
+        SetWindowPos(child, nullptr, area.left, area.top, area.right - area.left,
+                     area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE);
         update(*control);
     }
 }

@@ -18,7 +18,8 @@ namespace forms::win32 {
 class ChildControls {
 public:
     // `subclass` is installed on every control made, with the control's
-    // `Control*` as its reference data.
+    // `Control*` as its reference data. `scale` is the window's, which may
+    // change (place).
     ChildControls(HWND parent, Form& form, const Scale& scale, GdiFonts& fonts,
                   SUBCLASSPROC subclass);
 
@@ -29,12 +30,17 @@ public:
 
     // Shows what changed in the control: visibility, caption, font, text.
     void update(Control& control);
+    // Puts every control at its place, size and font at the present scale.
+    void place();
     // Paints a picture button's face (WM_DRAWITEM).
     void drawPictureButton(const DRAWITEMSTRUCT& item) const;
     // Whether the program itself is setting a text box's text.
     [[nodiscard]] bool settingText() const { return settingText_; }
 
 private:
+    // Where the control is in the window, in device pixels.
+    [[nodiscard]] RECT areaOf(const Control& control) const;
+
     HWND parent_;
     const Scale& scale_;
     GdiFonts& fonts_;

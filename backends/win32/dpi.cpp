@@ -5,6 +5,7 @@
 #include "forms/pixels.h"
 
 namespace forms::win32 {
+
 Scale::Scale(int dpi)
     : ratio_(dpi > 0 ? dpi / 96.0 : 1.0), paintRatio_(static_cast<int>(std::ceil(ratio_ - 1e-9))) {
     if (paintRatio_ < 1) {
@@ -13,12 +14,7 @@ Scale::Scale(int dpi)
     }
 }
 
-Scale Scale::ofScreen() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return Scale(dpi);
-}
+Scale Scale::ofWindow(HWND window) { return Scale(static_cast<int>(GetDpiForWindow(window))); }
 
 int Scale::device(int logical) const { return static_cast<int>(std::lround(logical * ratio_)); }
 

@@ -14,8 +14,8 @@ class Scale {
 public:
     explicit Scale(int dpi = 96);
 
-    // The screen's, from its logical pixels per inch.
-    static Scale ofScreen();
+    // A window's, from the dots per inch of the monitor it is on.
+    static Scale ofWindow(HWND window);
 
     [[nodiscard]] double ratio() const { return ratio_; }
     // The ratio the back buffer is painted at: the next whole one.

@@ -10,6 +10,7 @@
 #include "backends/win32/win32_backend.h"
 #include "backends/win32/window_style.h"
 #include "forms/application.h"
+#include "forms/window_frame.h"
 
 namespace forms::win32 {
 namespace {
@@ -25,6 +26,11 @@ int buttonsOf(WPARAM keys) {
            ((keys & MK_MBUTTON) != 0 ? MiddleButton : 0);
 }
 
+// The client area's size as designed, in logical pixels.
+SIZE designedClientSize(const FormDesign& d) {
+    return {pixelsFromTwips(d.clientWidth), pixelsFromTwips(d.clientHeight)};
+}
+
 // The client area's top-left corner on the screen, in device pixels.
 POINT clientOrigin(const FormDesign& d, const Scale& scale, SIZE client) {
     if (d.startPosition == StartPosition::CenterScreen) {
@@ -35,6 +41,25 @@ POINT clientOrigin(const FormDesign& d, const Scale& scale, SIZE client) {
     }
     return {scale.device(pixelsFromTwips(d.position.x)),
             scale.device(pixelsFromTwips(d.position.y))};
+}
+
+// Moves and sizes a window so that its client area, `size` large, has its
+// top-left corner at `at` on the screen, whatever its frame measures. The
+// frame is measured again after the first move: at a new scale it may
+// change with the window.
+void placeClientArea(HWND window, POINT at, SIZE size) {
+    for (int pass = 0; pass < 2; ++pass) {
+        RECT outer{};
+        RECT client{};
+        POINT corner{0, 0};
+        GetWindowRect(window, &outer);
+        GetClientRect(window, &client);
+        ClientToScreen(window, &corner);
+        SetWindowPos(window, nullptr, at.x - (corner.x - outer.left), at.y - (corner.y - outer.top),
+                     size.cx + (outer.right - outer.left) - client.right,
+                     size.cy + (outer.bottom - outer.top) - client.bottom,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 }  // namespace
@@ -52,28 +77,23 @@ ATOM FormWindow::windowClass() {
     return atom;
 }
 
-FormWindow::FormWindow(Win32Backend& backend, Form& form)
-    : backend_(backend), form_(&form), scale_(Scale::ofScreen()) {
+FormWindow::FormWindow(Win32Backend& backend, Form& form) : backend_(backend), form_(&form) {
     const FormDesign& d = form.design();
-    const SIZE logical{pixelsFromTwips(d.clientWidth), pixelsFromTwips(d.clientHeight)};
-    const SIZE client{scale_.device(logical.cx), scale_.device(logical.cy)};
-    const POINT origin = clientOrigin(d, scale_, client);
-    const WindowStyle style = windowStyleOf(d);
-    RECT frame{origin.x, origin.y, origin.x + client.cx, origin.y + client.cy};
+    const WindowStyle style = windowStyleOf(frameOf(d));
+    // Made at a provisional place and size; the monitor it is on gives its
+    // scale, which then gives both.
+    const SIZE logical = designedClientSize(d);
+    RECT frame{0, 0, logical.cx, logical.cy};
     AdjustWindowRectEx(&frame, style.style, FALSE, style.exStyle);
-
-    buffer_ = std::make_unique<BackBuffer>(logical.cx * scale_.paintRatio(),
-                                           logical.cy * scale_.paintRatio());
     window_ = CreateWindowExW(style.exStyle, MAKEINTATOM(windowClass()), wide(d.caption).c_str(),
-                              style.style, frame.left, frame.top, frame.right - frame.left,
-                              frame.bottom - frame.top, nullptr, nullptr, GetModuleHandleW(nullptr),
-                              nullptr);
+                              style.style, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                              nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (window_ == nullptr) throw std::runtime_error("no window for " + d.name);
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     setIcons();
-    controls_.emplace(window_, form, scale_, backend_.fonts(), &FormWindow::controlProc);
     tips_.emplace(window_);
-    updatePointer();
+    takeScale(Scale::ofWindow(window_), nullptr);
+    placeClientArea(window_, clientOrigin(d, scale_, clientSize()), clientSize());
 }
 
 FormWindow::~FormWindow() {
@@ -86,6 +106,36 @@ FormWindow::~FormWindow() {
     for (HICON icon : icons_) {
         if (icon != nullptr) DestroyIcon(icon);
     }
+}
+
+SIZE FormWindow::clientSize() const {
+    const SIZE logical = designedClientSize(form_->design());
+    return {scale_.device(logical.cx), scale_.device(logical.cy)};
+}
+
+void FormWindow::takeScale(const Scale& scale, const RECT* suggested) {
+    scale_ = scale;
+    const SIZE logical = designedClientSize(form_->design());
+    buffer_ = std::make_unique<BackBuffer>(logical.cx * scale_.paintRatio(),
+                                           logical.cy * scale_.paintRatio());
+    if (controls_) {
+        controls_->place();
+    } else {
+        controls_.emplace(window_, *form_, scale_, backend_.fonts(), &FormWindow::controlProc);
+    }
+    // The window keeps its frame's top-left corner, or takes the one the
+    // system suggests; its size is the client area's own, not the
+    // system's guess.
+    if (suggested != nullptr) {
+        SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    POINT corner{0, 0};
+    ClientToScreen(window_, &corner);
+    placeClientArea(window_, corner, clientSize());
+    tips_->coverClientArea();
+    updatePointer();  // where the window is now
+    InvalidateRect(window_, nullptr, FALSE);
 }
 
 void FormWindow::setIcons() {
@@ -214,6 +264,11 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             if (next != nullptr) SetFocus(next);
             return 0;
         }
+        case WM_DPICHANGED:
+            // Moved to a monitor of another scale, or that monitor's changed.
+            if (form_ != nullptr)
+                takeScale(Scale(HIWORD(wParam)), reinterpret_cast<const RECT*>(lParam));
+            return 0;
         case WM_CLOSE:
             // Only the runtime closes a window; a close from the system asks it.
             if (form_ != nullptr) backend_.app().closeRequested(*form_);

@@ -48,6 +48,13 @@ private:
     static LRESULT CALLBACK controlProc(HWND child, UINT message, WPARAM wParam, LPARAM lParam,
                                         UINT_PTR id, DWORD_PTR control);
     void setIcons();
+    // Everything scaled takes the new scale, as if the window had started
+    // at it: the back buffer, the controls and their fonts, the pointer and
+    // the client area. The window moves to the top-left corner of
+    // `suggested` where the system gives one.
+    void takeScale(const Scale& scale, const RECT* suggested);
+    // The client area at the present scale, in device pixels.
+    [[nodiscard]] SIZE clientSize() const;
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void paint();
     void mouse(UINT message, WPARAM wParam, LPARAM lParam);

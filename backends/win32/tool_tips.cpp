@@ -24,6 +24,16 @@ ToolTips::~ToolTips() {
     if (tips_ != nullptr) DestroyWindow(tips_);
 }
 
+void ToolTips::coverClientArea() {
+    if (tips_ == nullptr) return;
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = window_;
+    tool.uId = 1;
+    GetClientRect(window_, &tool.rect);
+    SendMessageW(tips_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
 void ToolTips::pointerOver(const std::string& tip) {
     if (tip == tip_ || tips_ == nullptr) return;
     tip_ = tip;

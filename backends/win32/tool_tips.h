@@ -20,6 +20,8 @@ public:
     // The pointer is over a control with this tip (empty: none); a tip
     // shown for another control goes.
     void pointerOver(const std::string& tip);
+    // The tool covers the window's client area again, after its size changed.
+    void coverClientArea();
     // Answers the tooltip's question for its text (WM_NOTIFY); true when
     // the notification was the tooltip's.
     bool notify(NMHDR& header);

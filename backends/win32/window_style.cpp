@@ -1,37 +1,44 @@
 #include "backends/win32/window_style.h"
 
 namespace forms::win32 {
+namespace {
 
-WindowStyle windowStyleOf(const FormDesign& d) {
-    const bool toolFrame = d.borderStyle == BorderStyle::FixedToolWindow ||
-                           d.borderStyle == BorderStyle::SizableToolWindow;
-    const bool sizable =
-        d.borderStyle == BorderStyle::Sizable || d.borderStyle == BorderStyle::SizableToolWindow;
-    WindowStyle s{WS_CLIPCHILDREN, 0};
-    // A tool window, or one kept out of the taskbar, is owned by no button
-    // there; WS_EX_TOOLWINDOW says both.
-    if (toolFrame || !d.showInTaskbar) s.exStyle |= WS_EX_TOOLWINDOW;
-    if (d.showInTaskbar && !toolFrame) s.exStyle |= WS_EX_APPWINDOW;
+// The border alone, where there is no title bar.
+DWORD borderStyleOf(Border border) {
+    switch (border) {
+        case Border::None:
+            return 0;
+        case Border::Thin:
+            return WS_BORDER;
+        case Border::Dialog:
+            return WS_DLGFRAME;
+        case Border::Sizing:
+            return WS_THICKFRAME;
+    }
+    return 0;
+}
 
-    const bool hasTitleBar =
-        d.borderStyle != BorderStyle::None && (d.controlBox || !d.caption.empty());
-    if (!hasTitleBar) {
-        s.style |= WS_POPUP;
-        if (d.borderStyle == BorderStyle::FixedDialog) {
-            s.style |= WS_DLGFRAME;
-        } else if (d.borderStyle != BorderStyle::None) {
-            s.style |= sizable ? WS_THICKFRAME : WS_BORDER;
-        }
+}  // namespace
+
+WindowStyle windowStyleOf(const WindowFrame& frame) {
+    WindowStyle s{WS_POPUP | WS_CLIPCHILDREN, 0};
+    // An unowned window is in the taskbar unless it is a tool window; one
+    // with WS_EX_APPWINDOW is there in any case, a tool window too. A
+    // window kept out of the taskbar is therefore a tool window, which
+    // gives a title bar the small height: no window out of the taskbar has
+    // a full one.
+    s.exStyle |= frame.inTaskbar ? WS_EX_APPWINDOW : WS_EX_TOOLWINDOW;
+    if (frame.titleBar == TitleBar::None) {
+        s.style |= borderStyleOf(frame.border);
         return s;
     }
-    s.style |= WS_POPUP | WS_CAPTION;
-    if (sizable) s.style |= WS_THICKFRAME;
-    if (d.borderStyle == BorderStyle::FixedDialog) s.exStyle |= WS_EX_DLGMODALFRAME;
-    if (d.controlBox) {
-        s.style |= WS_SYSMENU;
-        if (d.minButton) s.style |= WS_MINIMIZEBOX;
-        if (d.maxButton) s.style |= WS_MAXIMIZEBOX;
-    }
+    s.style |= WS_CAPTION;  // a thin border with the title bar
+    if (frame.titleBar == TitleBar::Small) s.exStyle |= WS_EX_TOOLWINDOW;
+    if (frame.border == Border::Sizing) s.style |= WS_THICKFRAME;
+    if (frame.border == Border::Dialog) s.exStyle |= WS_EX_DLGMODALFRAME;
+    if (frame.closeBox) s.style |= WS_SYSMENU;
+    if (frame.minimizeBox) s.style |= WS_MINIMIZEBOX;
+    if (frame.maximizeBox) s.style |= WS_MAXIMIZEBOX;
     return s;
 }
 

@@ -2,16 +2,16 @@
 
 #include <windows.h>
 
-#include "forms/form_design.h"
+#include "forms/window_frame.h"
 
 namespace forms::win32 {
 
-// The frame a window's design asks for, as Win32 window styles.
+// A window frame as Win32 window styles.
 struct WindowStyle {
     DWORD style = 0;
     DWORD exStyle = 0;
 };
 
-WindowStyle windowStyleOf(const FormDesign& design);
+WindowStyle windowStyleOf(const WindowFrame& frame);
 
 }  // namespace forms::win32

@@ -1,4 +1,5 @@
-// The frame each of the five windows gets from its design.
+// The frame each of the five windows gets from its design, and the frame of
+// every border style a design can name.
 #include <gtest/gtest.h>
 
 #include "designs/form1_design.h"
@@ -11,40 +12,68 @@
 namespace klonkatron::testing {
 namespace {
 
+using forms::Border;
+using forms::BorderStyle;
 using forms::TitleBar;
 using forms::WindowFrame;
 
-bool operator==(const WindowFrame& a, const WindowFrame& b) {
-    return a.titleBar == b.titleBar && a.border == b.border && a.closeBox == b.closeBox &&
-           a.minimizeBox == b.minimizeBox && a.maximizeBox == b.maximizeBox &&
-           a.inTaskbar == b.inTaskbar && a.fixedSize == b.fixedSize;
-}
-
 TEST(WindowFrames, AsDesigned) {
-    // titleBar, border, close, minimise, maximise, in the taskbar, fixed size
-    const WindowFrame board{TitleBar::Small, true, false, false, false, true, true};
-    const WindowFrame about{TitleBar::Small, true, true, false, false, false, true};
-    const WindowFrame dialogWithoutTitle{TitleBar::None, true, false, false, false, false, true};
-    const WindowFrame picture{TitleBar::None, false, false, false, false, true, true};
-    EXPECT_TRUE(forms::frameOf(form1Design()) == board);
-    EXPECT_TRUE(forms::frameOf(frmAboutDesign()) == about);
-    EXPECT_TRUE(forms::frameOf(frmSplashDesign()) == dialogWithoutTitle);
-    EXPECT_TRUE(forms::frameOf(frmSplash1Design()) == dialogWithoutTitle);
+    // titleBar, border, close, minimise, maximise, in the taskbar
+    const WindowFrame board{TitleBar::Small, Border::Thin, false, false, false, true};
+    const WindowFrame about{TitleBar::Small, Border::Thin, true, false, false, false};
+    const WindowFrame dialogWithoutTitle{TitleBar::None, Border::Dialog, false,
+                                         false,          false,          false};
+    const WindowFrame picture{TitleBar::None, Border::None, false, false, false, true};
+    EXPECT_EQ(forms::frameOf(form1Design()), board);
+    EXPECT_EQ(forms::frameOf(frmAboutDesign()), about);
+    EXPECT_EQ(forms::frameOf(frmSplashDesign()), dialogWithoutTitle);
+    EXPECT_EQ(forms::frameOf(frmSplash1Design()), dialogWithoutTitle);
     // No border: no title bar and no close box, whatever the control box.
     EXPECT_TRUE(form2Design().controlBox);
-    EXPECT_TRUE(forms::frameOf(form2Design()) == picture);
+    EXPECT_EQ(forms::frameOf(form2Design()), picture);
+    for (const auto& design :
+         {form1Design(), frmAboutDesign(), frmSplashDesign(), frmSplash1Design(), form2Design()}) {
+        EXPECT_TRUE(forms::frameOf(design).fixedSize()) << design.name;
+    }
 }
 
-TEST(WindowFrames, AnOrdinaryWindowHasEveryBoxItIsGiven) {
-    forms::FormDesign design;  // sizable, control box, both buttons
-    design.caption = "W";
-    const WindowFrame frame = forms::frameOf(design);
-    EXPECT_EQ(frame.titleBar, TitleBar::Full);
-    EXPECT_TRUE(frame.closeBox && frame.minimizeBox && frame.maximizeBox);
-    EXPECT_FALSE(frame.fixedSize);
-    design.controlBox = false;  // the buttons go with the control box
-    EXPECT_FALSE(forms::frameOf(design).minimizeBox || forms::frameOf(design).maximizeBox);
-    EXPECT_EQ(forms::frameOf(design).titleBar, TitleBar::Full);  // for the caption
+TEST(WindowFrames, EveryBorderStyle) {
+    struct Expected {
+        BorderStyle style;
+        Border border;
+        TitleBar titleBar;  // with a caption
+        bool boxes;         // minimise and maximise, when the design has them
+    };
+    const Expected table[] = {
+        {BorderStyle::None, Border::None, TitleBar::None, false},
+        {BorderStyle::FixedSingle, Border::Thin, TitleBar::Full, true},
+        {BorderStyle::Sizable, Border::Sizing, TitleBar::Full, true},
+        {BorderStyle::FixedDialog, Border::Dialog, TitleBar::Full, true},
+        {BorderStyle::FixedToolWindow, Border::Thin, TitleBar::Small, false},
+        {BorderStyle::SizableToolWindow, Border::Sizing, TitleBar::Small, false},
+    };
+    for (const Expected& e : table) {
+        forms::FormDesign design;  // control box and both buttons
+        design.caption = "W";
+        design.borderStyle = e.style;
+        WindowFrame frame = forms::frameOf(design);
+        const int style = static_cast<int>(e.style);
+        EXPECT_EQ(frame.border, e.border) << style;
+        EXPECT_EQ(frame.titleBar, e.titleBar) << style;
+        EXPECT_EQ(frame.closeBox, e.titleBar != TitleBar::None) << style;
+        EXPECT_EQ(frame.minimizeBox && frame.maximizeBox, e.boxes) << style;
+        EXPECT_EQ(frame.fixedSize(), e.border != Border::Sizing) << style;
+        // Without the control box the buttons go, the title bar stays for
+        // the caption; without the caption too, it goes, the border stays.
+        design.controlBox = false;
+        frame = forms::frameOf(design);
+        EXPECT_FALSE(frame.closeBox || frame.minimizeBox || frame.maximizeBox) << style;
+        EXPECT_EQ(frame.titleBar, e.titleBar) << style;
+        design.caption.clear();
+        frame = forms::frameOf(design);
+        EXPECT_EQ(frame.titleBar, TitleBar::None) << style;
+        EXPECT_EQ(frame.border, e.border) << style;
+    }
 }
 
 }  // namespace
