@@ -12,6 +12,13 @@ namespace {
 int floorPixels(int twips) { return static_cast<int>(std::floor(twips / double{kTwipsPerPixel})); }
 int ceilPixels(int twips) { return static_cast<int>(std::ceil(twips / double{kTwipsPerPixel})); }
 
+// A product a hair below a whole twip is that twip: 16.4 pixels are 246
+// twips, though 16.4 * 15 is 245.99999999999997 in binary.
+int twipAt(double pixels) {
+    constexpr double kHair = 1e-6;
+    return static_cast<int>(std::floor(pixels * kTwipsPerPixel + kHair));
+}
+
 }  // namespace
 
 PixelRect pixelRect(const Rect& twips) {
@@ -21,10 +28,7 @@ PixelRect pixelRect(const Rect& twips) {
             ceilPixels(twips.top + twips.height) - top};
 }
 
-Point twipsAt(double x, double y) {
-    return {static_cast<int>(std::floor(x * kTwipsPerPixel)),
-            static_cast<int>(std::floor(y * kTwipsPerPixel))};
-}
+Point twipsAt(double x, double y) { return {twipAt(x), twipAt(y)}; }
 
 LinePixels linePixels(const Line& line) {
     const Point from{pixelsFromTwips(line.from().x), pixelsFromTwips(line.from().y)};

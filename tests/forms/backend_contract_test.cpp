@@ -85,6 +85,7 @@ TEST(PixelsTest, ARectangleCoversEveryPixelItTouches) {
     EXPECT_EQ(pixelRect({30, 30, 0, 0}), (PixelRect{2, 2, 0, 0}));
     EXPECT_EQ(twipsAt(16.5, 0.0), (Point{247, 0}));
     EXPECT_EQ(twipsAt(-0.01, 1.0), (Point{-1, 15}));
+    EXPECT_EQ(twipsAt(16.4, 16.4 / 3), (Point{246, 82}));  // products just short in binary
 }
 
 class LinesTest : public FormsTest {
