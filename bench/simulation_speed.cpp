@@ -7,6 +7,7 @@
 #include <chrono>
 
 #include "bench/player.h"
+#include "designs/window_names.h"
 #include "program/headless_program.h"
 
 namespace {
