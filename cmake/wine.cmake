@@ -17,9 +17,13 @@ set(KLONKATRON_WINE_TEST_PROPERTIES FIXTURES_REQUIRED wine_prefix)
 # The build lists the tests of a test program by running it: the first
 # program of a build may wait while the prefix is made (a minute or more).
 set(KLONKATRON_DISCOVERY_TIMEOUT 900)
-foreach(script wine-prefix wine-run)
-  configure_file(${CMAKE_CURRENT_LIST_DIR}/${script}.sh.in ${CMAKE_BINARY_DIR}/${script} @ONLY
+set(KLONKATRON_WINE_SCRIPTS ${CMAKE_CURRENT_LIST_DIR})
+# Writes one of the scripts (wine-prefix or wine-run) to a path.
+function(klonkatron_wine_script script path)
+  configure_file(${KLONKATRON_WINE_SCRIPTS}/${script}.sh.in ${path} @ONLY
                  FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
                                   WORLD_READ WORLD_EXECUTE)
-endforeach()
+endfunction()
+klonkatron_wine_script(wine-prefix ${KLONKATRON_WINE_PREFIX_SCRIPT})
+klonkatron_wine_script(wine-run ${CMAKE_BINARY_DIR}/wine-run)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run)
