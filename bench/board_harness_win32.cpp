@@ -4,8 +4,6 @@
 // "ready" reaches standard output; its command line and output are those of
 // the Qt harness (bench::BoardRun, bench::BoardSession).
 #include <windows.h>
-// After windows.h:
-#include <commctrl.h>
 
 #include "bench/board_session.h"
 #include "program/win32_program.h"
@@ -63,10 +61,7 @@ int main(int argc, char* argv[]) {
     const auto run = bench::BoardRun::parse(argc, argv);
     if (!run) return 2;
 
-    // The process as Klonkatron.exe prepares it.
-    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
-    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    klonkatron::prepareWin32Process();
     klonkatron::Win32Program program;
     Win32EventLoop loop;
     bench::BoardSession board(program.app(), *run, loop);

@@ -49,25 +49,6 @@ measure_running() {
     echo "$((after - before)) $peak" >>"$file"
 }
 
-# Whether a Wine desktop process of $WINEPREFIX runs.
-wine_desktop_runs() {
-    local pid
-    for pid in $(pgrep -f 'explorer\.exe /desktop'); do
-        grep -qzx "WINEPREFIX=$WINEPREFIX" /proc/"$pid"/environ 2>/dev/null && return 0
-    done
-    return 1
-}
-
-# Waits up to 30 s until none runs.
-wait_for_no_wine_desktop() {
-    for _ in $(seq 300); do
-        wine_desktop_runs || return 0
-        sleep 0.1
-    done
-    echo "bench: Wine's desktop without a display did not end" >&2
-    return 1
-}
-
 # Klonkatron.exe's board harness under Wine at level 9 for SECONDS, its
 # ticks into the file TICKS, on the run's display: in the bench's own Wine
 # prefix, made and served by the cross build's wine-prefix script and set up
@@ -88,10 +69,8 @@ measure_windows_timers() (
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         timeout 60 "$prefix" stop && timeout 900 "$prefix" start || return 1
     fi
-    # The server's start leaves a desktop without a display behind, which
-    # ends a moment after its last program; a window made on it before that
-    # fails.
-    wait_for_no_wine_desktop || return 1
+    # Waits, too, for the desktop without a display that the server's start
+    # leaves behind for a moment: a window made on it would fail.
     start_wine
     timeout 30 "$WINE" --version >"$work/wine.version" 2>/dev/null || true
     # The harness writes through a Windows path: Z: is the root.
