@@ -114,6 +114,13 @@ void ChildControls::drawPictureButton(const DRAWITEMSTRUCT& item) const {
     StretchDIBits(item.hDC, r.left + offset, r.top + offset, r.right - r.left, r.bottom - r.top, 0,
                   0, pixels.width, pixels.height, pixels.pixels.data(), &info, DIB_RGB_COLORS,
                   SRCCOPY);
+    // With the focus, the dotted rectangle of every button, inside the face;
+    // hidden until the keyboard is used, as the system decides.
+    if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0) {
+        RECT focus = r;
+        InflateRect(&focus, -scale_.device(3), -scale_.device(3));
+        DrawFocusRect(item.hDC, &focus);
+    }
 }
 
 std::string textOf(HWND edit) {

@@ -28,8 +28,17 @@ about_gone() { ! xdotool search --onlyvisible --name '^About Klonkatron$' >/dev/
 eventually about_gone || fail "the About window did not close"
 eventually has_focus "$board" || fail "the board did not get the keys back"
 
-# Back on the board, from About: Exit, then round to the start.
-xdotool key Tab Tab space
+# Back on the board, from About: Exit, which shows it has the focus with the
+# dotted rectangle on its face, then round to the start.
+exit_face=185x20+16+201
+shot "$board" "$board_client" exit-without-focus
+xdotool key Tab
+exit_focused() {
+    shot "$board" "$board_client" exit-with-focus
+    [ "$(changed_pixels "$shots/exit-without-focus.png" "$shots/exit-with-focus.png" "$exit_face")" -gt 100 ]
+}
+eventually exit_focused || fail "the Exit button shows no focus"
+xdotool key Tab space
 eventually eval '! banner_shown started' || fail "two more Tabs and Space did not start the game"
 
 # Shift+Tab goes back, round to Exit: no points, so straight to goodbye.
