@@ -6,9 +6,8 @@
 namespace forms::headless {
 namespace {
 
-// The middle of the twip: the core floors pixels times 15, and the exact
-// quotient would land one twip short for some points (245 / 15 * 15 < 245).
-double pixels(int twips) { return (static_cast<double>(twips) + 0.5) / kTwipsPerPixel; }
+// The point's pixels, which the core turns back into that twip.
+double pixels(int twips) { return static_cast<double>(twips) / kTwipsPerPixel; }
 
 }  // namespace
 
