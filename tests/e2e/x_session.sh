@@ -3,14 +3,20 @@
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# Polls a command for up to ten seconds.
-wait_for() {
-    for _ in $(seq 100); do
+# Polls a command every tenth of a second until it holds, for at most
+# SECONDS.
+poll_for() {  # <seconds> <command...>
+    local seconds=$1
+    shift
+    for _ in $(seq $((seconds * 10))); do
         "$@" >/dev/null 2>&1 && return 0
         sleep 0.1
     done
     return 1
 }
+
+# Polls a command for up to ten seconds.
+wait_for() { poll_for 10 "$@"; }
 
 # How many pixels differ between two screenshots within a rectangle
 # ("WxH+X+Y").

@@ -163,10 +163,4 @@ answer_box() {  # <title> <key> <screenshot name>
 
 # Runs a check until it holds, for at most 20 seconds: the program under
 # Wine on a busy machine answers when it can.
-eventually() {
-    for _ in $(seq 100); do
-        "$@" && return 0
-        sleep 0.2
-    done
-    return 1
-}
+eventually() { poll_for 20 "$@"; }
