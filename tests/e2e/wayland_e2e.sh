@@ -24,6 +24,7 @@ no_errors() { ! grep -i "error" "$wl_dir/game.err" || fail "an error on standard
 # A character key on the splash ends the program, cleanly.
 start_wayland_game "$program"
 wait_for has_window klonkatron || fail "the splash did not open"
+wait_for has_keys klonkatron || fail "the splash did not take the keyboard"
 xdotool key q
 ended() { ! kill -0 "$game"; }
 wait_for ended || fail "a key on the splash did not end the program"
@@ -62,6 +63,7 @@ wait_for has_window 'About Klonkatron' || fail "the About window did not open"
 read -r ax ay aw ah < <(window_geometry 'About Klonkatron')
 [ "$aw x $ah" = "346 x $((218 + title_bar))" ] || fail "the About window is $aw by $ah"
 shot about
+wait_for has_keys 'About Klonkatron' || fail "the About window did not take the keyboard"
 xdotool key Return
 about_gone() { ! has_window 'About Klonkatron'; }
 wait_for about_gone || fail "Enter did not close the About window"

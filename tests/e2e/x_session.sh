@@ -51,6 +51,13 @@ start_display() {
     export DISPLAY=":$number"
 }
 
+# A screen size ("WxH") of at least that width and height, or larger where
+# KLONKATRON_E2E_SCREEN asks for more.
+screen_at_least() {  # <width> <height>
+    local asked=${KLONKATRON_E2E_SCREEN:-0x0}
+    echo "$((${asked%x*} > $1 ? ${asked%x*} : $1))x$((${asked#*x} > $2 ? ${asked#*x} : $2))"
+}
+
 # Starts the program on that display at a scale (1 unless given); its
 # process is $game. Both go when the test ends.
 start_game() {
