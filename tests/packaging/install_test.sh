@@ -39,6 +39,13 @@ appstreamcli validate --no-net "$work/root/usr/share/metainfo/$id.metainfo.xml" 
     fail "metadata"
 grep -q '<release version="1.05.0002"' "$work/root/usr/share/metainfo/$id.metainfo.xml" ||
     fail "metadata release"
+grep -q '<project_license>MIT</project_license>' "$work/root/usr/share/metainfo/$id.metainfo.xml" ||
+    fail "metadata licence"
+# The project, under the MIT licence, maintains the package; the game's own
+# credits name its maker only in its windows.
+grep -qx 'License: Expat' "$work/root/usr/share/doc/klonkatron/copyright" || fail "copyright licence"
+! grep -rq 'Sven Klonk' "$work/root/usr/share/doc" "$work/root/usr/share/metainfo" ||
+    fail "the package's documents name the game's maker as its maintainer"
 
 for size in 16 32 48 64 128 256; do
     got=$(identify -format '%wx%h' "$work/root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
@@ -55,6 +62,8 @@ diff=$(compare -metric AE "$work/doubled.png" \
 (cd "$work" && cpack --config "$build/CPackConfig.cmake" -B "$work/package" >/dev/null)
 deb=$(ls "$work"/package/klonkatron_*.deb)
 [ "$(dpkg-deb -f "$deb" Version)" = 1.05.0002 ] || fail "package version"
+[ "$(dpkg-deb -f "$deb" Maintainer)" = "The Klonkatron developers <klonkatron@example.org>" ] ||
+    fail "package maintainer: $(dpkg-deb -f "$deb" Maintainer)"
 depends=$(dpkg-deb -f "$deb" Depends)
 for needed in fonts-liberation libqt6widgets6 libc6; do
     [[ "$depends" == *"$needed"* ]] || fail "package does not depend on $needed: $depends"
