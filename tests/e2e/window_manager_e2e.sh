@@ -14,7 +14,7 @@ mkdir -p "$shots"
 board_title='Klonkatron - By Sven Klonk'
 
 source "$(dirname "$0")/x_session.sh"
-XVFB_SIZE=1280x1024 start_display
+XVFB_SIZE=$(screen_at_least 1280 1024) start_display
 case $wm in
     metacity) dbus-run-session -- metacity --replace >/dev/null 2>&1 & ;;
     openbox) openbox >/dev/null 2>&1 & ;;
@@ -41,7 +41,7 @@ splash=$(timeout 10 xdotool search --sync --onlyvisible --classname klonkatron |
 [ -n "$splash" ] || fail "the splash did not open"
 wait_for managed "$splash" || fail "$wm did not frame the splash"
 [ "$(client_size "$splash")" = 492x279 ] || fail "the splash is not 492 by 279"
-[ "$(corner "$splash")" = 394,372 ] || fail "the splash is not centred: $(corner "$splash")"
+[ "$(corner "$splash")" = "$(centred_on_screen 492x279)" ] || fail "the splash is not centred: $(corner "$splash")"
 property "$splash" _NET_WM_STATE | grep -q SKIP_TASKBAR || fail "the splash is in the taskbar"
 echo "splash frame: $(property "$splash" _NET_FRAME_EXTENTS)"
 shot splash
@@ -56,7 +56,7 @@ board=$(timeout 10 xdotool search --sync --onlyvisible --name "^$board_title\$" 
 # centred, with neither maximise nor minimise.
 wait_for managed "$board" || fail "$wm did not frame the board"
 [ "$(client_size "$board")" = 328x280 ] || fail "the board is not 328 by 280"
-[ "$(corner "$board")" = 476,372 ] || fail "the board is not centred: $(corner "$board")"
+[ "$(corner "$board")" = "$(centred_on_screen 328x280)" ] || fail "the board is not centred: $(corner "$board")"
 state=$(property "$board" _NET_WM_STATE)
 ! grep -q SKIP_ <<<"$state" || fail "the board is out of the taskbar or the pager: $state"
 in_switcher "$board" || fail "the board is not in the window list"

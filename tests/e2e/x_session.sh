@@ -31,24 +31,30 @@ changed_pixels() {
 
 # Starts Xvfb on a free display, whatever else runs on the machine, or on
 # the display XVFB_DISPLAY names (":61"), and points DISPLAY at it; its
-# process is $xvfb. Its screen is XVFB_SIZE ("1024x768" unless given).
+# process is $xvfb. Its screen is XVFB_SIZE, else KLONKATRON_E2E_SCREEN,
+# else 1024x768. A test may not rely on where the server starts its pointer
+# (Xvfb's middle of the screen, another server elsewhere):
+# KLONKATRON_E2E_POINTER ("x y", or "random") puts it elsewhere at the start.
 start_display() {
+    local size=${XVFB_SIZE:-${KLONKATRON_E2E_SCREEN:-1024x768}}
     if [ -n "${XVFB_DISPLAY:-}" ]; then
-        Xvfb "$XVFB_DISPLAY" -screen 0 ${XVFB_SIZE:-1024x768}x24 -nolisten tcp >/dev/null 2>&1 &
+        Xvfb "$XVFB_DISPLAY" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
         xvfb=$!
         export DISPLAY=$XVFB_DISPLAY
-        for _ in $(seq 100); do
-            xdotool getdisplaygeometry >/dev/null 2>&1 && return
-            sleep 0.1
-        done
-        fail "Xvfb did not start on $XVFB_DISPLAY"
+        poll_for 10 xdotool getdisplaygeometry || fail "Xvfb did not start on $XVFB_DISPLAY"
+    else
+        exec {displayfd}<> <(:)
+        Xvfb -displayfd "$displayfd" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+        xvfb=$!
+        local number
+        read -r -t 10 number <&"$displayfd" || fail "Xvfb did not start"
+        export DISPLAY=":$number"
     fi
-    exec {displayfd}<> <(:)
-    Xvfb -displayfd "$displayfd" -screen 0 ${XVFB_SIZE:-1024x768}x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb=$!
-    local number
-    read -r -t 10 number <&"$displayfd" || fail "Xvfb did not start"
-    export DISPLAY=":$number"
+    case ${KLONKATRON_E2E_POINTER:-} in
+        "") ;;
+        random) xdotool mousemove $((RANDOM % ${size%x*})) $((RANDOM % ${size#*x})) ;;
+        *) xdotool mousemove $KLONKATRON_E2E_POINTER ;;
+    esac
 }
 
 # A screen size ("WxH") of at least that width and height, or larger where
@@ -56,6 +62,13 @@ start_display() {
 screen_at_least() {  # <width> <height>
     local asked=${KLONKATRON_E2E_SCREEN:-0x0}
     echo "$((${asked%x*} > $1 ? ${asked%x*} : $1))x$((${asked#*x} > $2 ? ${asked#*x} : $2))"
+}
+
+# Where a window of that size ("WxH") is centred on the screen, "x,y".
+centred_on_screen() {
+    local screen
+    screen=$(xdotool getdisplaygeometry)
+    echo "$(((${screen% *} - ${1%x*}) / 2)),$(((${screen#* } - ${1#*x}) / 2))"
 }
 
 # Starts the program on that display at a scale (1 unless given); its
