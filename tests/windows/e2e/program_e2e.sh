@@ -36,6 +36,7 @@ eventually marquee_moved || fail "the marquee did not move"
 
 # A character key ends the program; no board ever shows.
 xdotool mousemove --window "$splash" 100 100
+eventually has_focus "$splash" || fail "the splash did not get the keys"
 xdotool key q
 expect_end "a key on the splash"
 if xdotool search --name '^Klonkatron - By ' >/dev/null 2>&1; then fail "a board was opened"; fi
