@@ -6,7 +6,7 @@
 PRESET := $(if $(filter true,$(CI)),ci,default)
 BUILD_DIR := build/$(PRESET)
 
-.PHONY: run test test-sanitize test-windows windows package-windows deps-windows fuzz soak package package-check build deps \
+.PHONY: run test test-e2e-stress test-sanitize test-windows windows package-windows deps-windows fuzz soak package package-check build deps \
         configure format tidy clean screenshots art bench
 
 run: build
@@ -14,6 +14,13 @@ run: build
 
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure
+
+# Every end-to-end test STRESS_ROUNDS times in a row (5 unless given) with
+# every processor busy, other screen sizes and other pointer starts, to find
+# tests that depend on timing before CI does; not part of `make test`.
+# Klonkatron.exe's tests join once `make test-windows` has built them.
+test-e2e-stress: package
+	tools/e2e_stress.sh $(BUILD_DIR) $(or $(STRESS_ROUNDS),5)
 
 # Every test once more under the address and undefined-behaviour sanitizers.
 # The end-to-end and packaging runs start the real program, which is built
