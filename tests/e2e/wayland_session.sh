@@ -31,7 +31,7 @@ INI
         >"$wl_dir/weston.log" 2>&1 &
     weston=$!
     trap 'kill ${game:-} $weston $xvfb 2>/dev/null || true; rm -rf "$wl_dir"' EXIT
-    wait_for weston-debug scene-graph || fail "weston did not start"
+    poll_for 30 weston-debug scene-graph || fail "weston did not start"
     # What weston and its clients say to each other, for has_keys.
     weston-debug --output="$wl_dir/protocol.log" proto 2>/dev/null &
     sync_pointer

@@ -41,15 +41,18 @@ start_display() {
         Xvfb "$XVFB_DISPLAY" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
         xvfb=$!
         export DISPLAY=$XVFB_DISPLAY
-        poll_for 10 xdotool getdisplaygeometry || fail "Xvfb did not start on $XVFB_DISPLAY"
     else
         exec {displayfd}<> <(:)
         Xvfb -displayfd "$displayfd" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
         xvfb=$!
         local number
-        read -r -t 10 number <&"$displayfd" || fail "Xvfb did not start"
+        read -r -t 30 number <&"$displayfd" || fail "Xvfb did not start"
         export DISPLAY=":$number"
     fi
+    # The server goes with the test, also when it fails before it starts
+    # more (a test with its own clean-up kills it there).
+    [ -n "$(trap -p EXIT)" ] || trap 'kill $xvfb 2>/dev/null || true' EXIT
+    poll_for 30 xdotool getdisplaygeometry || fail "Xvfb on $DISPLAY does not answer"
     case ${KLONKATRON_E2E_POINTER:-} in
         "") ;;
         random) xdotool mousemove $((RANDOM % ${size%x*})) $((RANDOM % ${size#*x})) ;;
