@@ -10,10 +10,12 @@
 namespace forms {
 namespace {
 
+// A picture's pixels where they meet `clip`; the canvas gets the part shown.
 void paintPicture(Canvas& canvas, const Picture& picture, Point at, const PixelRect& clip) {
-    if (picture.isEmpty() || clip.isEmpty()) return;
+    if (picture.isEmpty()) return;
     const PixelImage& pixels = pixelsOf(picture);
-    if (!pixels.isEmpty()) canvas.drawPicture(pixels, at, clip);
+    const PixelRect shown = intersection(clip, {at.x, at.y, pixels.width, pixels.height});
+    if (!shown.isEmpty()) canvas.drawPicture(pixels, at, shown);
 }
 
 void paintLabel(Canvas& canvas, const Label& label, const PixelRect& dirty) {
