@@ -12,7 +12,7 @@ namespace {
 
 // A picture's pixels where they meet `clip`; the canvas gets the part shown.
 void paintPicture(Canvas& canvas, const Picture& picture, Point at, const PixelRect& clip) {
-    if (picture.isEmpty()) return;
+    if (picture.isEmpty() || clip.isEmpty()) return;
     const PixelImage& pixels = pixelsOf(picture);
     const PixelRect shown = intersection(clip, {at.x, at.y, pixels.width, pixels.height});
     if (!shown.isEmpty()) canvas.drawPicture(pixels, at, shown);
