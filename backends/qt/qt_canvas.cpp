@@ -15,19 +15,30 @@ QString qstringOf(std::string_view text) {
 
 }  // namespace
 
+QtCanvas::QtCanvas(QPainter& painter) : painter_(painter) { painter_.save(); }
+
+QtCanvas::~QtCanvas() { painter_.restore(); }
+
 Color QtCanvas::dialogColor() {
     return rgb(QApplication::palette().color(QPalette::Window).rgb() & 0xFFFFFF);
 }
 
+void QtCanvas::clipTo(const PixelRect* clip) {
+    if (clip != nullptr) {
+        painter_.setClipRect(qrectOf(*clip));
+    } else if (painter_.hasClipping()) {
+        painter_.setClipping(false);
+    }
+}
+
 void QtCanvas::fillRect(const PixelRect& area, Color colour) {
+    clipTo(nullptr);
     painter_.fillRect(qrectOf(area), qcolorOf(colour));
 }
 
 void QtCanvas::drawPicture(const PixelImage& pixels, Point at, const PixelRect& clip) {
-    painter_.save();
-    painter_.setClipRect(qrectOf(clip));
+    clipTo(&clip);
     painter_.drawPixmap(at.x, at.y, pixmapOf(pixels));
-    painter_.restore();
 }
 
 const QtCanvas::FontInUse& QtCanvas::use(const Font& font) {
@@ -47,12 +58,10 @@ double QtCanvas::textWidth(const Font& font, std::string_view text) {
 void QtCanvas::drawText(const Font& font, std::string_view text, double x, double y,
                         const PixelRect& clip, Color colour) {
     const FontInUse& inUse = use(font);
-    painter_.save();
-    painter_.setClipRect(qrectOf(clip));
+    clipTo(&clip);
     painter_.setFont(inUse.qfont);
     painter_.setPen(qcolorOf(colour));
     painter_.drawText(QPointF(x, y + inUse.metrics.ascent()), qstringOf(text));
-    painter_.restore();
 }
 
 }  // namespace forms::qt

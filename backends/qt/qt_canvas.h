@@ -18,7 +18,12 @@ namespace forms::qt {
 // device pixel ratio.
 class QtCanvas : public Canvas {
 public:
-    explicit QtCanvas(QPainter& painter) : painter_(painter) {}
+    // The painter's state (clip, font, pen) is the canvas's until it goes,
+    // which gives the painter back as it was.
+    explicit QtCanvas(QPainter& painter);
+    ~QtCanvas() override;
+    QtCanvas(const QtCanvas&) = delete;
+    QtCanvas& operator=(const QtCanvas&) = delete;
 
     [[nodiscard]] Color dialogColor() override;
     void fillRect(const PixelRect& area, Color colour) override;
@@ -36,6 +41,8 @@ private:
     };
     // The font and its measures, made again only when the font changes.
     const FontInUse& use(const Font& font);
+    // The painter clips to `clip`, or not at all.
+    void clipTo(const PixelRect* clip);
 
     QPainter& painter_;
     std::optional<FontInUse> font_;
