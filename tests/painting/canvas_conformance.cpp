@@ -114,7 +114,9 @@ void expectAsModelled(CanvasSurface& surface, const ModelCanvas& model, int widt
         const bool wholeInClip = t.left >= t.clip.left && t.top >= t.clip.top &&
                                  t.right <= t.clip.left + t.clip.width &&
                                  t.bottom <= t.clip.top + t.clip.height;
-        if (wholeInClip) EXPECT_GT(changedBy[i], 0) << "text " << i << " drew nothing in its place";
+        if (wholeInClip) {
+            EXPECT_GT(changedBy[i], 0) << "text " << i << " drew nothing in its place";
+        }
     }
 }
 
