@@ -45,4 +45,45 @@ LinePixels linePixels(const Line& line) {
     return {false, {}, from, to, w};
 }
 
+PixelRect intersection(const PixelRect& a, const PixelRect& b) {
+    const int left = std::max(a.left, b.left);
+    const int top = std::max(a.top, b.top);
+    const int right = std::min(a.left + a.width, b.left + b.width);
+    const int bottom = std::min(a.top + a.height, b.top + b.height);
+    if (right <= left || bottom <= top) return {};
+    return {left, top, right - left, bottom - top};
+}
+
+std::vector<PixelRect> linePixelRects(const Line& line) {
+    const LinePixels pixels = linePixels(line);
+    if (pixels.straight) return {pixels.fill};
+    // Bresenham's walk from one end to the other, both ends included.
+    std::vector<PixelRect> squares;
+    const int w = pixels.width;
+    const int dx = std::abs(pixels.to.x - pixels.from.x);
+    const int dy = -std::abs(pixels.to.y - pixels.from.y);
+    const int stepX = pixels.from.x < pixels.to.x ? 1 : -1;
+    const int stepY = pixels.from.y < pixels.to.y ? 1 : -1;
+    int error = dx + dy;
+    Point at = pixels.from;
+    while (true) {
+        squares.push_back({at.x - (w - 1) / 2, at.y - (w - 1) / 2, w, w});
+        if (at == pixels.to) break;
+        const int twice = 2 * error;
+        if (twice >= dy) {
+            error += dy;
+            at.x += stepX;
+        }
+        if (twice <= dx) {
+            error += dx;
+            at.y += stepY;
+        }
+    }
+    return squares;
+}
+
+int fontPixelSize(const Font& font) {
+    return static_cast<int>(std::lround(font.sizePoints * 96.0 / 72.0));
+}
+
 }  // namespace forms

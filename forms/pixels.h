@@ -1,5 +1,8 @@
 #pragma once
 
+#include <vector>
+
+#include "forms/font.h"
 #include "forms/geometry.h"
 
 namespace forms {
@@ -15,8 +18,12 @@ struct PixelRect {
     int top = 0;
     int width = 0;
     int height = 0;
+    [[nodiscard]] constexpr bool isEmpty() const { return width <= 0 || height <= 0; }
     friend constexpr bool operator==(const PixelRect&, const PixelRect&) = default;
 };
+
+// The pixels two rectangles share; empty when they share none.
+PixelRect intersection(const PixelRect& a, const PixelRect& b);
 
 // Every pixel a rectangle of twips touches, whole: a control never loses
 // its last partly covered column or row.
@@ -38,5 +45,13 @@ struct LinePixels {
     friend constexpr bool operator==(const LinePixels&, const LinePixels&) = default;
 };
 LinePixels linePixels(const Line& line);
+// Every pixel of a line as filled rectangles: a level or upright line's one
+// rectangle; a slanted line's pixels, end points included, each a square as
+// wide as the line.
+std::vector<PixelRect> linePixelRects(const Line& line);
+
+// A font's size in whole pixels: its points at 96 dpi, rounded (8.25 pt is
+// 11 pixels, 20.25 pt is 27).
+int fontPixelSize(const Font& font);
 
 }  // namespace forms

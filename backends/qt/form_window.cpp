@@ -15,9 +15,9 @@
 #include <QToolTip>
 #include <QWindow>
 
+#include "backends/qt/conversions.h"
 #include "backends/qt/drawn_title_bar.h"
 #include "backends/qt/normal_state_keeper.h"
-#include "backends/qt/painter.h"
 #include "backends/qt/pointer.h"
 #include "backends/qt/qt_backend.h"
 #include "backends/qt/scaled_paint.h"

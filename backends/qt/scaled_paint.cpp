@@ -4,32 +4,39 @@
 #include <QPaintDevice>
 #include <QPainter>
 
-#include <cmath>
-
-#include "backends/qt/painter.h"
+#include "backends/qt/conversions.h"
+#include "backends/qt/qt_canvas.h"
+#include "forms/form_painting.h"
+#include "forms/paint_scale.h"
 
 namespace forms::qt {
+namespace {
 
-bool isWholeRatio(qreal ratio) { return std::abs(ratio - std::round(ratio)) < 1e-6; }
+QSize deviceSize(const QSize& logical, qreal ratio) {
+    return {devicePixels(logical.width(), ratio), devicePixels(logical.height(), ratio)};
+}
+
+}  // namespace
 
 void paintFormForDevice(QPainter& painter, const Form& form, const QRect& dirty) {
     const qreal ratio = painter.device()->devicePixelRatioF();
     if (isWholeRatio(ratio)) {
-        paintForm(painter, form, dirty);
+        QtCanvas canvas(painter);
+        paintForm(canvas, form, pixelRectOf(dirty));
         return;
     }
     const QSize logical(pixelsFromTwips(form.design().clientWidth),
                         pixelsFromTwips(form.design().clientHeight));
-    const int whole = static_cast<int>(std::ceil(ratio));
+    const int whole = paintRatioFor(ratio);
     QImage frame(logical * whole, QImage::Format_RGB32);
     frame.setDevicePixelRatio(whole);
     {
         QPainter framePainter(&frame);
-        paintForm(framePainter, form, QRect(QPoint(0, 0), logical));
+        QtCanvas canvas(framePainter);
+        paintForm(canvas, form, {0, 0, logical.width(), logical.height()});
     }
-    const QSize device(static_cast<int>(std::lround(logical.width() * ratio)),
-                       static_cast<int>(std::lround(logical.height() * ratio)));
-    QImage scaled = frame.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage scaled =
+        frame.scaled(deviceSize(logical, ratio), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     scaled.setDevicePixelRatio(ratio);
     painter.save();
     painter.setClipRect(dirty);
@@ -39,15 +46,16 @@ void paintFormForDevice(QPainter& painter, const Form& form, const QRect& dirty)
 
 QImage pictureForDevice(const QPixmap& picture, const QSize& logical, qreal ratio) {
     const QImage source = picture.toImage();
-    const QSize device(static_cast<int>(std::lround(logical.width() * ratio)),
-                       static_cast<int>(std::lround(logical.height() * ratio)));
     QImage image;
     if (isWholeRatio(ratio)) {
-        image = source.scaled(device, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        image = source.scaled(deviceSize(logical, ratio), Qt::IgnoreAspectRatio,
+                              Qt::FastTransformation);
     } else {
-        const int whole = static_cast<int>(std::ceil(ratio));
-        image = source.scaled(logical * whole, Qt::IgnoreAspectRatio, Qt::FastTransformation)
-                    .scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        image = source
+                    .scaled(logical * paintRatioFor(ratio), Qt::IgnoreAspectRatio,
+                            Qt::FastTransformation)
+                    .scaled(deviceSize(logical, ratio), Qt::IgnoreAspectRatio,
+                            Qt::SmoothTransformation);
     }
     image.setDevicePixelRatio(ratio);
     return image;

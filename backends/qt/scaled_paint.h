@@ -10,17 +10,12 @@ class QPainter;
 
 namespace forms::qt {
 
-// Whether a device pixel ratio is a whole number, so that every picture
-// pixel maps onto an exact square of device pixels.
-bool isWholeRatio(qreal ratio);
-
 // Paints a window's background and drawn controls, where they meet `dirty`
-// (logical pixels), for the device the painter paints on. At a whole device
-// pixel ratio it paints directly: pictures scale nearest-neighbour into
-// exact squares. At a fractional ratio it paints the whole window at the
-// next whole ratio into one image and scales that image once, smoothly, to
-// the device's pixels: every picture pixel comes out equally soft, and
-// separately painted parts meet without seams.
+// (logical pixels), for the device the painter paints on, by the core's
+// painting (forms/form_painting.h) on a QtCanvas and the core's scale
+// policy (forms/paint_scale.h): directly at a whole device pixel ratio; at
+// a fractional one the whole window at the next whole ratio into one image,
+// scaled once, smoothly, to the device's pixels.
 void paintFormForDevice(QPainter& painter, const Form& form, const QRect& dirty);
 
 // A picture filling `logical` pixels on a device of that ratio, by the same

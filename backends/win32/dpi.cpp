@@ -2,21 +2,16 @@
 
 #include <cmath>
 
+#include "forms/paint_scale.h"
 #include "forms/pixels.h"
 
 namespace forms::win32 {
 
-Scale::Scale(int dpi)
-    : ratio_(dpi > 0 ? dpi / 96.0 : 1.0), paintRatio_(static_cast<int>(std::ceil(ratio_ - 1e-9))) {
-    if (paintRatio_ < 1) {
-        ratio_ = 1.0;
-        paintRatio_ = 1;
-    }
-}
+Scale::Scale(int dpi) : ratio_(dpi > 0 ? dpi / 96.0 : 1.0), paintRatio_(paintRatioFor(ratio_)) {}
 
 Scale Scale::ofWindow(HWND window) { return Scale(static_cast<int>(GetDpiForWindow(window))); }
 
-int Scale::device(int logical) const { return static_cast<int>(std::lround(logical * ratio_)); }
+int Scale::device(int logical) const { return devicePixels(logical, ratio_); }
 
 RECT Scale::device(const RECT& r) const {
     return {device(r.left), device(r.top), device(r.right), device(r.bottom)};

@@ -3,13 +3,13 @@
 #include <windows.h>
 
 #include "forms/geometry.h"
+#include "forms/paint_scale.h"
 
 namespace forms::win32 {
 
-// How the windows grow on a screen of more than 96 dots per inch, as the Qt
-// program grows at a device pixel ratio: at a whole ratio every picture
-// pixel becomes an exact square of device pixels; at a fractional one the
-// window is painted at the next whole ratio and scaled down smoothly.
+// How the windows grow on a screen of more than 96 dots per inch, by the
+// core's scale policy (forms/paint_scale.h), as the Qt program grows at a
+// device pixel ratio.
 class Scale {
 public:
     explicit Scale(int dpi = 96);
@@ -20,7 +20,7 @@ public:
     [[nodiscard]] double ratio() const { return ratio_; }
     // The ratio the back buffer is painted at: the next whole one.
     [[nodiscard]] int paintRatio() const { return paintRatio_; }
-    [[nodiscard]] bool isWhole() const { return ratio_ == paintRatio_; }
+    [[nodiscard]] bool isWhole() const { return isWholeRatio(ratio_); }
 
     // Logical pixels (96 dpi) to device pixels.
     [[nodiscard]] int device(int logical) const;

@@ -4,12 +4,13 @@
 
 #include <cmath>
 
-#include "backends/win32/form_painter.h"
+#include "backends/win32/gdi_canvas.h"
 #include "backends/win32/pointer.h"
 #include "backends/win32/text.h"
 #include "backends/win32/win32_backend.h"
 #include "backends/win32/window_style.h"
 #include "forms/application.h"
+#include "forms/form_painting.h"
 #include "forms/window_frame.h"
 
 namespace forms::win32 {
@@ -283,22 +284,31 @@ void FormWindow::paint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window_, &ps);
     if (form_ != nullptr) {
+        // The core's painting (forms/form_painting.h) on the back buffer,
+        // by the core's scale policy (forms/paint_scale.h).
         const int ratio = scale_.paintRatio();
         if (scale_.isWhole()) {
             const RECT& d = ps.rcPaint;
-            const RECT dirty{d.left / ratio, d.top / ratio, (d.right + ratio - 1) / ratio,
-                             (d.bottom + ratio - 1) / ratio};
-            paintForm(*buffer_, *form_, dirty, ratio, backend_.fonts());
+            const int left = d.left / ratio;
+            const int top = d.top / ratio;
+            const PixelRect dirty{left, top, (d.right + ratio - 1) / ratio - left,
+                                  (d.bottom + ratio - 1) / ratio - top};
+            {
+                GdiCanvas canvas(*buffer_, ratio, backend_.fonts());
+                paintForm(canvas, *form_, dirty);
+            }
             BitBlt(dc, d.left, d.top, d.right - d.left, d.bottom - d.top, buffer_->dc(), d.left,
                    d.top, SRCCOPY);
         } else {
-            // The whole window at the next whole ratio, scaled down smoothly
-            // in one piece, so that separately painted parts meet without seams.
-            const RECT all{0, 0, buffer_->width() / ratio, buffer_->height() / ratio};
-            paintForm(*buffer_, *form_, all, ratio, backend_.fonts());
+            // The whole window, scaled down smoothly in one piece.
+            const PixelRect all{0, 0, buffer_->width() / ratio, buffer_->height() / ratio};
+            {
+                GdiCanvas canvas(*buffer_, ratio, backend_.fonts());
+                paintForm(canvas, *form_, all);
+            }
             SetStretchBltMode(dc, HALFTONE);
             SetBrushOrgEx(dc, 0, 0, nullptr);
-            StretchBlt(dc, 0, 0, scale_.device(all.right), scale_.device(all.bottom), buffer_->dc(),
+            StretchBlt(dc, 0, 0, scale_.device(all.width), scale_.device(all.height), buffer_->dc(),
                        0, 0, buffer_->width(), buffer_->height(), SRCCOPY);
         }
     }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "backends/win32/text.h"
+#include "forms/pixels.h"
 
 namespace forms::win32 {
 
@@ -13,7 +14,7 @@ GdiFonts::~GdiFonts() {
 HFONT GdiFonts::get(const Font& font, double ratio) {
     const auto key = std::make_tuple(font.name, font.sizePoints, font.bold, ratio);
     if (auto it = fonts_.find(key); it != fonts_.end()) return it->second;
-    const long pixels = std::lround(font.sizePoints * 96.0 / 72.0);
+    const int pixels = fontPixelSize(font);
     LOGFONTW logFont{};
     // Negative: the height of the characters, not of the cell.
     logFont.lfHeight = -static_cast<LONG>(std::lround(static_cast<double>(pixels) * ratio));

@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-#include "backends/qt/painter.h"
+#include "backends/qt/conversions.h"
 #include "backends/qt/pointer.h"
 #include "tests/qt/board_window.h"
 

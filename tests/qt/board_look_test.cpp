@@ -6,7 +6,8 @@
 #include <array>
 #include <set>
 
-#include "backends/qt/painter.h"
+#include "backends/qt/qt_canvas.h"
+#include "forms/form_painting.h"
 #include "tests/qt/board_window.h"
 
 namespace {
@@ -208,7 +209,8 @@ TEST_F(BoardLook, AtAFractionalRatioTheWholeBoardIsScaledOnce) {
     painted.setDevicePixelRatio(whole);
     {
         QPainter painter(&painted);
-        forms::qt::paintForm(painter, *window->form(), QRect(QPoint(0, 0), window->size()));
+        forms::qt::QtCanvas canvas(painter);
+        forms::paintForm(canvas, *window->form(), {0, 0, window->width(), window->height()});
     }
     const QImage expected =
         painted.scaled(image.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
