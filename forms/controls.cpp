@@ -114,8 +114,7 @@ Line::Line(Form& form, const LineDesign& d)
       from_{d.x1, d.y1},
       to_{d.x2, d.y2},
       color_(d.color),
-      borderWidth_(d.borderWidth),
-      insideSolid_(d.insideSolid) {}
+      borderWidth_(d.borderWidth) {}
 
 // --- Timer ---------------------------------------------------------------
 

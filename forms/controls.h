@@ -107,14 +107,12 @@ public:
     [[nodiscard]] Point to() const { return to_; }
     [[nodiscard]] Color color() const { return color_; }
     [[nodiscard]] int borderWidth() const { return borderWidth_; }
-    [[nodiscard]] bool insideSolid() const { return insideSolid_; }
 
 private:
     Point from_;
     Point to_;
     Color color_;
     int borderWidth_;
-    bool insideSolid_;
 };
 
 // While enabled with an interval above 0, a timer raises its event every
@@ -139,7 +137,6 @@ public:
 private:
     friend class Scheduler;
     friend class Application;
-    void restartCount();
 
     bool enabled_;
     int interval_;

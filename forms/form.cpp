@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "forms/application.h"
-#include "forms/pixels.h"
 
 namespace forms {
 namespace {
@@ -102,9 +101,9 @@ Control* Form::firstInTabOrder() const {
     return nullptr;
 }
 
-const std::string& Form::toolTipAt(double x, double y) const {
+const std::string& Form::toolTipAt(Point twips) const {
     static const std::string none;
-    const Control* control = controlAt(twipsAt(x, y));
+    const Control* control = controlAt(twips);
     if (const auto* label = dynamic_cast<const Label*>(control)) return label->toolTip();
     if (const auto* image = dynamic_cast<const Image*>(control)) return image->toolTip();
     return none;

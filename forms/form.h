@@ -50,9 +50,9 @@ public:
     // The front-most visible label or image whose rectangle holds the point,
     // or nullptr over bare background or outside the client area.
     [[nodiscard]] Control* controlAt(Point twips) const;
-    // The tooltip to show at a point of the client area (pixels, as input
-    // comes): that of the label or image in front there; empty for none.
-    [[nodiscard]] const std::string& toolTipAt(double x, double y) const;
+    // The tooltip to show at a point of the client area: that of the label
+    // or image in front there; empty for none.
+    [[nodiscard]] const std::string& toolTipAt(Point twips) const;
 
     [[nodiscard]] const Picture& picture() const { return picture_; }
     [[nodiscard]] const Picture& icon() const { return icon_; }
@@ -63,7 +63,6 @@ public:
 
     [[nodiscard]] bool isLoaded() const { return loaded_; }
     [[nodiscard]] bool isShown() const { return view_ != nullptr; }
-    [[nodiscard]] FormView* view() const { return view_.get(); }
 
     // The control with the keyboard focus, as the backend reports it.
     [[nodiscard]] Control* focused() const { return focused_; }

@@ -23,6 +23,7 @@
 #include "backends/qt/scaled_paint.h"
 #include "backends/qt/window_frame_hints.h"
 #include "forms/application.h"
+#include "forms/pixels.h"
 
 namespace forms::qt {
 namespace {
@@ -290,7 +291,7 @@ void FormWindow::closeEvent(QCloseEvent* event) {
 bool FormWindow::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip && form_ != nullptr) {
         auto* help = static_cast<QHelpEvent*>(event);
-        const std::string& tip = form_->toolTipAt(help->pos().x(), help->pos().y());
+        const std::string& tip = form_->toolTipAt(twipsAt(help->pos().x(), help->pos().y()));
         if (tip.empty()) {
             QToolTip::hideText();
             event->ignore();

@@ -10,6 +10,7 @@
 #include "backends/win32/win32_backend.h"
 #include "backends/win32/window_style.h"
 #include "forms/application.h"
+#include "forms/pixels.h"
 #include "forms/window_frame.h"
 
 namespace forms::win32 {
@@ -313,7 +314,7 @@ void FormWindow::mouse(UINT message, WPARAM wParam, LPARAM lParam) {
     int button = 0;
     switch (message) {
         case WM_MOUSEMOVE:
-            tips_->pointerOver(form_->toolTipAt(x, y));
+            tips_->pointerOver(form_->toolTipAt(twipsAt(x, y)));
             app.mouseMove(*form_, x, y, buttonsOf(wParam), shiftOf(wParam));
             return;
         case WM_LBUTTONDOWN:

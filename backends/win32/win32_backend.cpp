@@ -1,8 +1,8 @@
 #include "backends/win32/win32_backend.h"
 
 #include "backends/win32/form_window.h"
-#include "backends/win32/message_box.h"
 #include "backends/win32/system_locale.h"
+#include "backends/win32/system_message_box.h"
 #include "forms/application.h"
 
 namespace forms::win32 {
