@@ -6,6 +6,7 @@
 #include "forms/application.h"
 #include "forms/caption_number.h"
 #include "forms/form.h"
+#include "forms/line_breaks.h"
 #include "forms/runtime_error.h"
 
 namespace forms {
@@ -106,6 +107,8 @@ void TextBox::setText(std::string text) {
     text_ = std::move(text);
     changed();
 }
+
+void TextBox::userEdited(std::string_view text) { text_ = withCrLf(text); }
 
 // --- Line ----------------------------------------------------------------
 

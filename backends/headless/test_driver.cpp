@@ -69,14 +69,14 @@ void TestDriver::pressKey(std::string_view name, KeyEvent key) {
     auto* text = dynamic_cast<TextBox*>(f.focused());
     if (text == nullptr || text->locked()) return;
     std::string edited = text->text();
-    if (key.keyCode == 8) {
+    if (key.keyCode == kKeyBackspace) {
         if (!edited.empty()) edited.pop_back();
     } else if (key.keyCode == kKeyEnter) {
         if (text->multiLine()) edited += "\r\n";
     } else if (key.character >= 32 && key.character < 127) {
         edited.push_back(static_cast<char>(key.character));
     }
-    text->userEdited(std::move(edited));
+    text->userEdited(edited);
 }
 
 void TestDriver::typeText(std::string_view name, std::string_view text) {

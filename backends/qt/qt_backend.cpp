@@ -43,8 +43,8 @@ QtBackend::QtBackend() : alarm_([this] { app().alarmRang(); }) {
 
 QtBackend::~QtBackend() = default;
 
+// The core never runs the loop after the program's end.
 int QtBackend::run() {
-    if (ended_) return 0;
     QApplication::exec();
     return 0;
 }
@@ -131,7 +131,6 @@ void QtBackend::setAlarm(std::optional<std::int64_t> micros) {
 }
 
 void QtBackend::programEnded() {
-    ended_ = true;
     alarm_.cancel();
     QCoreApplication::exit(0);
 }

@@ -26,7 +26,6 @@ public:
 
 private:
     PreciseAlarm alarm_;
-    bool ended_ = false;
 };
 
 }  // namespace forms::qt

@@ -195,6 +195,14 @@ void FormWindow::focusControl() {
     if (HWND child = controls_->windowOf(*form_->focused())) SetFocus(child);
 }
 
+void FormWindow::captureMouse(bool captured) {
+    if (captured) {
+        SetCapture(window_);
+    } else if (GetCapture() == window_) {
+        ReleaseCapture();
+    }
+}
+
 LRESULT CALLBACK FormWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
@@ -257,14 +265,6 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             // Back in the window, the keys go to the control they went to.
             focusControl();
             return 0;
-        case WM_NEXTDLGCTL: {
-            // A multi-line text box keeps Tab from the dialog manager and
-            // asks its window for the next control instead, as of a dialog.
-            HWND next = LOWORD(lParam) != 0 ? reinterpret_cast<HWND>(wParam)
-                                            : GetNextDlgTabItem(window_, GetFocus(), wParam != 0);
-            if (next != nullptr) SetFocus(next);
-            return 0;
-        }
         case WM_DPICHANGED:
             // Moved to a monitor of another scale, or that monitor's changed.
             if (form_ != nullptr)
@@ -331,14 +331,10 @@ void FormWindow::mouse(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     const bool press =
         message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
-    // The window keeps the mouse from the first press to the last release.
+    // The core captures the mouse from the first press to the last release.
     if (press) {
-        if (buttonsDown_ == 0) SetCapture(window_);
-        buttonsDown_ |= button;
         app.mousePress(*form_, x, y, button, shiftOf(wParam));
     } else {
-        buttonsDown_ &= ~button;
-        if (buttonsDown_ == 0 && GetCapture() == window_) ReleaseCapture();
         app.mouseRelease(*form_, x, y, button, shiftOf(wParam));
     }
 }
@@ -380,6 +376,8 @@ public:
     void widgetChanged(Control& control) override { window_->updateControl(control); }
     void pointerChanged() override { window_->updatePointer(); }
     void raise() override { window_->raise(); }
+    void focus(Control&) override { window_->focusControl(); }
+    void captureMouse(bool captured) override { window_->captureMouse(captured); }
 
 private:
     Win32Backend& backend_;
@@ -392,7 +390,6 @@ std::unique_ptr<FormView> makeFormView(Win32Backend& backend, Form& form) {
     auto window = std::make_unique<FormWindow>(backend, form);
     ShowWindow(window->handle(), SW_SHOW);
     UpdateWindow(window->handle());
-    window->focusControl();
     return std::make_unique<Win32FormView>(backend, std::move(window));
 }
 

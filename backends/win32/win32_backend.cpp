@@ -8,6 +8,7 @@
 namespace forms::win32 {
 namespace {
 
+// The virtual keys in the core's table (forms/events.h).
 int keyCodeOf(WPARAM virtualKey) {
     switch (virtualKey) {
         case VK_RETURN:
@@ -15,17 +16,17 @@ int keyCodeOf(WPARAM virtualKey) {
         case VK_ESCAPE:
             return kKeyEscape;
         case VK_BACK:
-            return 8;
+            return kKeyBackspace;
         case VK_TAB:
-            return 9;
+            return kKeyTab;
         case VK_SPACE:
-            return ' ';
+            return kKeySpace;
         default:
             break;
     }
-    const bool letterOrDigit =
-        (virtualKey >= 'A' && virtualKey <= 'Z') || (virtualKey >= '0' && virtualKey <= '9');
-    return letterOrDigit ? static_cast<int>(virtualKey) : 0;  // the same codes
+    // Windows numbers letters and digits as the table does.
+    const int code = static_cast<int>(virtualKey);
+    return isLetterOrDigitKey(code) ? code : 0;
 }
 
 // The character a key makes with the keyboard's present state, or 0.
@@ -56,12 +57,8 @@ Win32Backend::InProcedure::~InProcedure() {
 int Win32Backend::run() {
     MSG message;
     while (!ended_ && GetMessageW(&message, nullptr, 0, 0) > 0) {
+        // Tab and Shift+Tab too: the core walks the controls.
         if (offerKey(message)) continue;
-        // Tab and Shift+Tab walk the controls of the window.
-        if (message.message == WM_KEYDOWN && message.wParam == VK_TAB) {
-            HWND top = GetAncestor(message.hwnd, GA_ROOT);
-            if (FormWindow::of(top) != nullptr && IsDialogMessageW(top, &message)) continue;
-        }
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
