@@ -45,7 +45,9 @@ QtBackend::~QtBackend() = default;
 
 // The core never runs the loop after the program's end.
 int QtBackend::run() {
+    looping_ = true;
     QApplication::exec();
+    looping_ = false;
     return 0;
 }
 
@@ -132,7 +134,9 @@ void QtBackend::setAlarm(std::optional<std::int64_t> micros) {
 
 void QtBackend::programEnded() {
     alarm_.cancel();
-    QCoreApplication::exit(0);
+    // Outside the loop, Qt's exit would stay pending and close the next
+    // dialog the moment it opens.
+    if (looping_) QCoreApplication::exit(0);
 }
 
 }  // namespace forms::qt

@@ -26,6 +26,7 @@ public:
 
 private:
     PreciseAlarm alarm_;
+    bool looping_ = false;
 };
 
 }  // namespace forms::qt

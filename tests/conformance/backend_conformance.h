@@ -47,6 +47,11 @@ public:
     virtual bool windowShown(const forms::FormDesign& design) = 0;
     // The place of the widget that has the window's keyboard focus.
     virtual std::optional<PixelRect> focusedWidget(forms::Form& form) = 0;
+    // The platform moves the focus to a control's widget, as a click on it
+    // would.
+    virtual void focusByPlatform(forms::Form& form, forms::Control& control) = 0;
+    // Whether a button's or text box's widget shows.
+    virtual bool widgetShown(forms::Form& form, forms::Control& control) = 0;
     // Answers the next message box, showing `expected`, once `ready` holds,
     // while the box keeps the program running under it.
     virtual void answerMessageBox(forms::MessageBoxRequest expected, forms::MsgResult answer,
@@ -199,6 +204,27 @@ TEST_P(BackendConformance, TabAndShiftTabWalkTheTabOrderPastHiddenControlsAndRou
     expectFocus(form, "Cancel");
     EXPECT_TRUE(form.showsKeyboardCues());
     EXPECT_TRUE(log_.empty());
+}
+
+TEST_P(BackendConformance, AFocusThePlatformMovesIsTheCoresToo) {
+    forms::Form& form = shown();
+    harness().focusByPlatform(form, form.control("Cancel"));
+    harness().settle();
+    expectFocus(form, "Cancel");
+    pressKey(form, forms::kKeyTab);
+    expectFocus(form, "Text");
+}
+
+TEST_P(BackendConformance, AWidgetFollowsItsControl) {
+    forms::Form& form = shown();
+    forms::Control& hidden = form.control("Hidden");
+    EXPECT_FALSE(harness().widgetShown(form, hidden));
+    hidden.setVisible(true);
+    harness().settle();
+    EXPECT_TRUE(harness().widgetShown(form, hidden));
+    form.control("Cancel").setVisible(false);
+    harness().settle();
+    EXPECT_FALSE(harness().widgetShown(form, form.control("Cancel")));
 }
 
 TEST_P(BackendConformance, EnterAndEscapeReachTheCoreBeforeTheFocusedTextBox) {

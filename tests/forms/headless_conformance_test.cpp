@@ -31,6 +31,12 @@ public:
         if (name.empty()) return std::nullopt;
         return forms::pixelRect(form.control(name).bounds());
     }
+    // No platform here: its windows keep the focus the core gives them.
+    void focusByPlatform(forms::Form& form, forms::Control& control) override {
+        form.focus(control);
+    }
+    // No widgets either: a control shows as it is.
+    bool widgetShown(forms::Form&, forms::Control& control) override { return control.visible(); }
     void answerMessageBox(forms::MessageBoxRequest expected, forms::MsgResult answer,
                           std::function<bool()> ready) override {
         backend_.expectMessageBox(std::move(expected), answer, [this, ready = std::move(ready)] {
