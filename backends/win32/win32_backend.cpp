@@ -56,14 +56,24 @@ Win32Backend::InProcedure::~InProcedure() {
 
 int Win32Backend::run() {
     MSG message;
-    while (!ended_ && GetMessageW(&message, nullptr, 0, 0) > 0) {
-        // Tab and Shift+Tab too: the core walks the controls.
-        if (offerKey(message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
+    while (!ended_ && GetMessageW(&message, nullptr, 0, 0) > 0) deliver(message);
     destroyRetired();
     return 0;
+}
+
+void Win32Backend::deliverPending() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) break;
+        deliver(message);
+    }
+}
+
+void Win32Backend::deliver(const MSG& message) {
+    // Tab and Shift+Tab too: the core walks the controls.
+    if (offerKey(message)) return;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
 }
 
 bool Win32Backend::offerKey(const MSG& message) {

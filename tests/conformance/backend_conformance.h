@@ -6,13 +6,15 @@
 // on it) and instantiates the suite, as the registry cases run against
 // every registry:
 //
-//   INSTANTIATE_TEST_SUITE_P(Qt, BackendConformance, ::testing::Values(&makeQtHarness));
+//   INSTANTIATE_TEST_SUITE_P(Qt, BackendConformance,
+//                            ::testing::Values(BackendUnderTest{"Qt", &makeQtHarness}));
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -58,7 +60,14 @@ public:
                                   std::function<bool()> ready) = 0;
 };
 
-using HarnessFactory = std::unique_ptr<Harness> (*)();
+// A backend under test: its name in the tests' names, and its harness.
+struct BackendUnderTest {
+    const char* name;
+    std::unique_ptr<Harness> (*make)();
+    friend void PrintTo(const BackendUnderTest& backend, std::ostream* out) {
+        *out << backend.name;
+    }
+};
 
 // The reference windows: "Conformance" with a text box, buttons (one hidden)
 // and a label; "Other", which keeps the program alive.
@@ -118,9 +127,9 @@ inline const forms::FormDesign& otherDesign() {
     return design;
 }
 
-class BackendConformance : public ::testing::TestWithParam<HarnessFactory> {
+class BackendConformance : public ::testing::TestWithParam<BackendUnderTest> {
 protected:
-    BackendConformance() : harness_(GetParam()()) {
+    BackendConformance() : harness_(GetParam().make()) {
         app_ = std::make_unique<forms::Application>(harness_->backend(), system_, "Conformance");
         app_->registerForm("Conformance", [this](forms::Application& app) {
             auto form = std::make_unique<forms::Form>(app, referenceDesign());

@@ -52,7 +52,8 @@ private:
 
 std::unique_ptr<Harness> makeHeadlessHarness() { return std::make_unique<HeadlessHarness>(); }
 
-INSTANTIATE_TEST_SUITE_P(Headless, BackendConformance, ::testing::Values(&makeHeadlessHarness));
+INSTANTIATE_TEST_SUITE_P(Headless, BackendConformance,
+                         ::testing::Values(BackendUnderTest{"Headless", &makeHeadlessHarness}));
 
 }  // namespace
 }  // namespace klonkatron::testing::conformance

@@ -102,7 +102,8 @@ private:
 
 std::unique_ptr<Harness> makeQtHarness() { return std::make_unique<QtHarness>(); }
 
-INSTANTIATE_TEST_SUITE_P(Qt, BackendConformance, ::testing::Values(&makeQtHarness));
+INSTANTIATE_TEST_SUITE_P(Qt, BackendConformance,
+                         ::testing::Values(BackendUnderTest{"Qt", &makeQtHarness}));
 
 }  // namespace
 }  // namespace klonkatron::testing::conformance
