@@ -190,9 +190,13 @@ void FormWindow::raise() {
     SetForegroundWindow(window_);
 }
 
+void FormWindow::focus(const Control& control) {
+    if (form_ == nullptr) return;
+    if (HWND child = controls_->windowOf(control)) SetFocus(child);
+}
+
 void FormWindow::focusControl() {
-    if (form_ == nullptr || form_->focused() == nullptr) return;
-    if (HWND child = controls_->windowOf(*form_->focused())) SetFocus(child);
+    if (form_ != nullptr && form_->focused() != nullptr) focus(*form_->focused());
 }
 
 void FormWindow::captureMouse(bool captured) {
@@ -376,7 +380,7 @@ public:
     void widgetChanged(Control& control) override { window_->updateControl(control); }
     void pointerChanged() override { window_->updatePointer(); }
     void raise() override { window_->raise(); }
-    void focus(Control&) override { window_->focusControl(); }
+    void focus(Control& control) override { window_->focus(control); }
     void captureMouse(bool captured) override { window_->captureMouse(captured); }
 
 private:

@@ -39,6 +39,8 @@ public:
     void updateControl(Control& control);
     void updatePointer();
     void raise();
+    // Gives the keyboard focus to a control's child window.
+    void focus(const Control& control);
     // Gives the keyboard focus to the control the form has focused.
     void focusControl();
     // Keeps every mouse event for the window, or lets them go.
