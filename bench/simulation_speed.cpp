@@ -19,7 +19,7 @@ void wholeGameAtFastestLevel(benchmark::State& state) {
     for (auto _ : state) {
         const auto wallStart = std::chrono::steady_clock::now();
         klonkatron::HeadlessProgram program;
-        forms::headless::Runtime& runtime = program.runtime();
+        forms::headless::TestDriver& runtime = program.driver();
         runtime.backend().answerUnscripted(
             [](const forms::MessageBoxRequest&) { return forms::MsgResult::Ok; });
         runtime.app().show(klonkatron::window::kBoard);

@@ -56,8 +56,7 @@ FormDesign makeFrmSplash() {
                             .width = 4455,
                             .height = 975,
                             .caption = creditsText(),
-                            .foreColor = rgb(0xFFFF00),
-                            .tabIndex = 4},
+                            .foreColor = rgb(0xFFFF00)},
                 // The rules: right of the picture, under the button, and
                 // under the title with a break between 5280 and 5760.
                 rule("Line3", 2760, 960, 2760, 4080),
@@ -70,8 +69,7 @@ FormDesign makeFrmSplash() {
                             .width = 855,
                             .height = 255,
                             .caption = "Version 1.3",
-                            .foreColor = kOlive,
-                            .tabIndex = 1},
+                            .foreColor = kOlive},
                 LabelDesign{.name = "Label1",
                             .left = 480,
                             .top = 0,
@@ -79,8 +77,7 @@ FormDesign makeFrmSplash() {
                             .height = 1455,
                             .caption = "Klonkatron",
                             .foreColor = kOlive,
-                            .font = Font{"Arial", 36, true},
-                            .tabIndex = 0},
+                            .font = Font{"Arial", 36, true}},
                 ImageDesign{.name = "Image1",
                             .left = 120,
                             .top = 240,
@@ -95,8 +92,7 @@ FormDesign makeFrmSplash() {
                             .width = 3255,
                             .height = 255,
                             .caption = std::string("...Visit ") + credits::kWebSite + "...",
-                            .foreColor = kOlive,
-                            .tabIndex = 2},
+                            .foreColor = kOlive},
             },
     };
 }

@@ -106,6 +106,8 @@ Form& Application::show(std::string_view name) {
     } else {
         form.focused_ = form.firstInTabOrder();
         form.view_ = backend_.showForm(form);
+        // The window opens with the focus where the core put it.
+        if (form.focused_ != nullptr) form.view_->focus(*form.focused_);
     }
     return form;
 }

@@ -114,7 +114,9 @@ public:
     [[nodiscard]] DateTime now() const { return backend_.localNow(); }
     [[nodiscard]] std::string format(const DateTime& when, std::string_view pattern) const;
 
-    double shell(const std::string& path, WindowStyle style) { return system_.shell(path, style); }
+    double shell(const std::string& path, StartedWindow style) {
+        return system_.shell(path, style);
+    }
     std::string findFile(const std::string& path, int attributes) {
         return system_.findFile(path, attributes);
     }

@@ -1,5 +1,7 @@
 // Mouse and key input: which control an event goes to, capture from press to
-// release, and the keys the runtime itself answers.
+// release, and the keys the runtime itself answers: Tab and Shift+Tab, Enter
+// and Escape for the default and cancel buttons, Space for the focused
+// button, Alt with a letter for access keys, and the key preview.
 #include "forms/application.h"
 #include "forms/pixels.h"
 
@@ -26,6 +28,7 @@ void Application::mousePress(Form& form, double x, double y, int button, int shi
     if (!capture.active) {
         if (!form.clientRect().contains(p)) return;
         capture = {true, form.controlAt(p), button, 0};
+        if (form.view_) form.view_->captureMouse(true);
     }
     capture.buttonsDown |= button;
     dispatch(form, downHandler(form, capture.target), eventFor(capture.target, p, button, shift),
@@ -41,7 +44,10 @@ void Application::mouseRelease(Form& form, double x, double y, int button, int s
     capture.buttonsDown &= ~button;
     const bool lastButtonUp = capture.buttonsDown == 0;
     const bool clickButton = button == capture.firstButton && button == LeftButton;
-    if (lastButtonUp) capture = {};
+    if (lastButtonUp) {
+        capture = {};
+        if (form.view_) form.view_->captureMouse(false);
+    }
 
     dispatch(form, target ? target->onMouseUp : form.onMouseUp, eventFor(target, p, button, shift),
              {"MouseUp", target});
@@ -86,9 +92,9 @@ bool Application::keyPress(Form& form, const KeyEvent& key) {
     HandlerScope scope(*this);
 
     if ((key.shift & AltKey) != 0) {
-        const bool letterOrDigit = (key.keyCode >= 'A' && key.keyCode <= 'Z') ||
-                                   (key.keyCode >= '0' && key.keyCode <= '9');
-        const char32_t letter = letterOrDigit ? static_cast<char32_t>(key.keyCode) : 0;
+        form.showKeyboardCues();
+        const char32_t letter =
+            isLetterOrDigitKey(key.keyCode) ? static_cast<char32_t>(key.keyCode) : 0;
         for (const auto& control : form.controls()) {
             auto* button = dynamic_cast<CommandButton*>(control.get());
             if (letter != 0 && button && button->visible() && button->accessKey() == letter) {
@@ -111,7 +117,7 @@ bool Application::keyPress(Form& form, const KeyEvent& key) {
             buttonClick(*cancel);
             return true;
         }
-    } else if (key.keyCode == ' ' && focusedButton) {
+    } else if (key.keyCode == kKeySpace && focusedButton) {
         buttonClick(*focusedButton);
         return true;
     }
@@ -120,6 +126,12 @@ bool Application::keyPress(Form& form, const KeyEvent& key) {
         int keyAscii = static_cast<int>(key.character);
         dispatch(form, [&form, &keyAscii] { form.onKeyPress(keyAscii); }, {"KeyPress"});
         if (keyAscii == 0 || !form.isLoaded()) return true;
+    }
+    // Tab reaches the key preview first, as any key that makes a character.
+    if (key.keyCode == kKeyTab && (key.shift & CtrlKey) == 0) {
+        form.showKeyboardCues();
+        if (Control* next = form.nextInTabOrder((key.shift & ShiftKey) != 0)) form.focus(*next);
+        return true;
     }
     return false;
 }

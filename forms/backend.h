@@ -16,7 +16,7 @@ class FormView;
 // What a backend gives the runtime core: an event loop, windows, dialogs,
 // time and one alarm. The Application binds itself to its backend when it
 // is made; the backend reports input and the alarm to app(). The checklist
-// in docs/ARCHITECTURE.md says who calls what.
+// in docs/BACKEND_CONTRACT.md says who calls what.
 class Backend {
 public:
     Backend() = default;

@@ -6,6 +6,7 @@
 #include "forms/application.h"
 #include "forms/caption_number.h"
 #include "forms/form.h"
+#include "forms/line_breaks.h"
 #include "forms/runtime_error.h"
 
 namespace forms {
@@ -107,6 +108,8 @@ void TextBox::setText(std::string text) {
     changed();
 }
 
+void TextBox::userEdited(std::string_view text) { text_ = withCrLf(text); }
+
 // --- Line ----------------------------------------------------------------
 
 Line::Line(Form& form, const LineDesign& d)
@@ -114,8 +117,7 @@ Line::Line(Form& form, const LineDesign& d)
       from_{d.x1, d.y1},
       to_{d.x2, d.y2},
       color_(d.color),
-      borderWidth_(d.borderWidth),
-      insideSolid_(d.insideSolid) {}
+      borderWidth_(d.borderWidth) {}
 
 // --- Timer ---------------------------------------------------------------
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "forms/control.h"
 #include "forms/form_design.h"
@@ -81,8 +82,9 @@ public:
     [[nodiscard]] const std::string& text() const { return text_; }
     void setText(std::string text);
     // Records an edit the user made in the backend's text widget; the widget
-    // already shows it, so nothing is repainted.
-    void userEdited(std::string text) { text_ = std::move(text); }
+    // already shows it, so nothing is repainted. Its line breaks become
+    // CR LF (line_breaks.h).
+    void userEdited(std::string_view text);
 
     [[nodiscard]] bool multiLine() const { return multiLine_; }
     [[nodiscard]] ScrollBars scrollBars() const { return scrollBars_; }
@@ -107,14 +109,12 @@ public:
     [[nodiscard]] Point to() const { return to_; }
     [[nodiscard]] Color color() const { return color_; }
     [[nodiscard]] int borderWidth() const { return borderWidth_; }
-    [[nodiscard]] bool insideSolid() const { return insideSolid_; }
 
 private:
     Point from_;
     Point to_;
     Color color_;
     int borderWidth_;
-    bool insideSolid_;
 };
 
 // While enabled with an interval above 0, a timer raises its event every
@@ -139,7 +139,6 @@ public:
 private:
     friend class Scheduler;
     friend class Application;
-    void restartCount();
 
     bool enabled_;
     int interval_;

@@ -19,17 +19,27 @@ struct MouseEvent {
     int y = 0;
 };
 
-// A key press as a backend reports it. `keyCode` is a key code in the
-// classic numbering (13 Enter, 27 Escape, 65 to 90 the letters); `character`
-// is the character the key produces, or 0 for a key that produces none.
+// The key codes every backend maps its keys to, in the classic numbering:
+// the keys the runtime and the text boxes act on. A letter's code is its
+// upper-case character, a digit's its character; any other key is 0.
+inline constexpr int kKeyBackspace = 8;
+inline constexpr int kKeyTab = 9;  // Shift+Tab is this with ShiftKey
+inline constexpr int kKeyEnter = 13;
+inline constexpr int kKeyEscape = 27;
+inline constexpr int kKeySpace = 32;
+
+constexpr bool isLetterOrDigitKey(int keyCode) {
+    return (keyCode >= 'A' && keyCode <= 'Z') || (keyCode >= '0' && keyCode <= '9');
+}
+
+// A key press as a backend reports it: `keyCode` from the table above;
+// `character` is the character the key produces, or 0 for a key that
+// produces none.
 struct KeyEvent {
     int keyCode = 0;
     char32_t character = 0;
     int shift = NoShift;
 };
-
-inline constexpr int kKeyEnter = 13;
-inline constexpr int kKeyEscape = 27;
 
 class Control;
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "forms/application.h"
-#include "forms/pixels.h"
 
 namespace forms {
 namespace {
@@ -102,9 +101,34 @@ Control* Form::firstInTabOrder() const {
     return nullptr;
 }
 
-const std::string& Form::toolTipAt(double x, double y) const {
+void Form::focus(Control& control) {
+    focused_ = &control;
+    if (view_) view_->focus(control);
+}
+
+Control* Form::nextInTabOrder(bool backwards) const {
+    const std::vector<Control*> order = tabOrder();
+    const auto count = static_cast<std::ptrdiff_t>(order.size());
+    const auto at = std::find(order.begin(), order.end(), focused_) - order.begin();
+    // From no focus, forwards starts at the first and backwards at the last.
+    const std::ptrdiff_t start = at < count ? at : (backwards ? count : -1);
+    for (std::ptrdiff_t step = 1; step <= count; ++step) {
+        const std::ptrdiff_t i = ((start + (backwards ? -step : step)) % count + count) % count;
+        if (order[static_cast<size_t>(i)]->visible()) return order[static_cast<size_t>(i)];
+    }
+    return nullptr;
+}
+
+void Form::showKeyboardCues() {
+    if (keyboardCues_) return;
+    keyboardCues_ = true;
+    // The focused button's face changes.
+    if (view_ && dynamic_cast<CommandButton*>(focused_)) view_->widgetChanged(*focused_);
+}
+
+const std::string& Form::toolTipAt(Point twips) const {
     static const std::string none;
-    const Control* control = controlAt(twipsAt(x, y));
+    const Control* control = controlAt(twips);
     if (const auto* label = dynamic_cast<const Label*>(control)) return label->toolTip();
     if (const auto* image = dynamic_cast<const Image*>(control)) return image->toolTip();
     return none;

@@ -50,9 +50,9 @@ public:
     // The front-most visible label or image whose rectangle holds the point,
     // or nullptr over bare background or outside the client area.
     [[nodiscard]] Control* controlAt(Point twips) const;
-    // The tooltip to show at a point of the client area (pixels, as input
-    // comes): that of the label or image in front there; empty for none.
-    [[nodiscard]] const std::string& toolTipAt(double x, double y) const;
+    // The tooltip to show at a point of the client area: that of the label
+    // or image in front there; empty for none.
+    [[nodiscard]] const std::string& toolTipAt(Point twips) const;
 
     [[nodiscard]] const Picture& picture() const { return picture_; }
     [[nodiscard]] const Picture& icon() const { return icon_; }
@@ -63,11 +63,21 @@ public:
 
     [[nodiscard]] bool isLoaded() const { return loaded_; }
     [[nodiscard]] bool isShown() const { return view_ != nullptr; }
-    [[nodiscard]] FormView* view() const { return view_.get(); }
 
     // The control with the keyboard focus, as the backend reports it.
     [[nodiscard]] Control* focused() const { return focused_; }
     void setFocused(Control* control) { focused_ = control; }
+    // Moves the keyboard focus to a button or text box, in the window too.
+    void focus(Control& control);
+    // Where Tab (Shift+Tab: `backwards`) takes the focus from the focused
+    // control: the next visible one in the tab order, round again after the
+    // last; nullptr when none is visible.
+    [[nodiscard]] Control* nextInTabOrder(bool backwards) const;
+    // Whether the keyboard has moved around the window (Tab, or a key with
+    // Alt) since it opened: only then does a button show that it has the
+    // focus.
+    [[nodiscard]] bool showsKeyboardCues() const { return keyboardCues_; }
+    void showKeyboardCues();
     // The buttons and text boxes by tab index, those of one index in design
     // order: the order the Tab key walks, hidden ones included.
     [[nodiscard]] std::vector<Control*> tabOrder() const;
@@ -103,6 +113,7 @@ private:
     Picture mouseIcon_;
     std::unique_ptr<FormView> view_;
     Control* focused_ = nullptr;
+    bool keyboardCues_ = false;
     bool loaded_ = false;
 
     // Mouse capture, from the first press to the last release.

@@ -36,7 +36,6 @@ struct LabelDesign {
     Alignment alignment = Alignment::Left;
     std::string toolTip;
     bool visible = true;
-    int tabIndex = 0;
 };
 
 struct ImageDesign {
@@ -74,8 +73,7 @@ struct LineDesign {
     int index = -1;  // position in a control array; -1 for a single control
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     Color color = rgb(0x000000);
-    int borderWidth = 1;       // pixels
-    bool insideSolid = false;  // drawn inside its bounds
+    int borderWidth = 1;  // pixels
 };
 
 struct TimerDesign {

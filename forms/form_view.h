@@ -19,6 +19,13 @@ public:
     virtual void pointerChanged() = 0;
     // Brings an already shown window to the front.
     virtual void raise() {}
+    // Gives the keyboard focus to a widget control of the window. The core
+    // decides where the focus goes: on showing, and on Tab and Shift+Tab.
+    virtual void focus(Control& control) = 0;
+    // From `true` to `false`, every mouse event goes to this window, also
+    // those outside it: the core captures from the first press to the last
+    // release.
+    virtual void captureMouse(bool captured) = 0;
 };
 
 }  // namespace forms

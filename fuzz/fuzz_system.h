@@ -41,7 +41,7 @@ class FuzzSystem : public forms::SystemServices {
 public:
     static constexpr const char* kToolName = "MSINFO32.EXE";
 
-    double shell(const std::string& path, forms::WindowStyle /*style*/) override {
+    double shell(const std::string& path, forms::StartedWindow /*style*/) override {
         started.push_back(path);
         if (!startSucceeds) throw forms::RuntimeError(forms::RuntimeError::FileNotFound);
         return 4242;

@@ -93,7 +93,7 @@ public:
 
 private:
     HeadlessProgram program_;
-    forms::headless::Runtime& runtime_ = program_.runtime();
+    forms::headless::TestDriver& runtime_ = program_.driver();
 };
 
 void checkLookup(FrmAbout& about, FuzzSystem& system, const char* key, const char* name,

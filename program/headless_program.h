@@ -1,23 +1,23 @@
 #pragma once
 
 #include "backends/headless/headless_backend.h"
-#include "backends/headless/runtime.h"
+#include "backends/headless/test_driver.h"
 #include "program/game_program.h"
 
 namespace klonkatron {
 
 // The game on the headless backend, driven by a test or a simulation
-// through its runtime, without the system's services unless given some.
+// through its test driver, without the system's services unless given some.
 // Nothing is shown until `start`.
 class HeadlessProgram : public ProgramOn<forms::headless::HeadlessBackend> {
 public:
     explicit HeadlessProgram(SystemChoice system = SystemChoice::Unavailable) : ProgramOn(system) {}
     explicit HeadlessProgram(forms::SystemServices& system) : ProgramOn(system) {}
 
-    [[nodiscard]] forms::headless::Runtime& runtime() { return runtime_; }
+    [[nodiscard]] forms::headless::TestDriver& driver() { return driver_; }
 
 private:
-    forms::headless::Runtime runtime_{backend(), app()};
+    forms::headless::TestDriver driver_{backend(), app()};
 };
 
 }  // namespace klonkatron

@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "art/program_icon.h"
 #include "backends/qt/font_preparation.h"
 #include "program/qt_program.h"
+#include "program/qt_program_icon.h"
 
 int main(int argc, char* argv[]) {
     // The fonts are found while Qt starts and the splash is built.
@@ -18,7 +18,7 @@ int main(int argc, char* argv[]) {
         const std::jthread fontDatabase = forms::qt::fillFontDatabase();
         // Desktop shells find the program's name and icon through its entry.
         QGuiApplication::setDesktopFileName(QStringLiteral(KLONKATRON_APP_ID));
-        QApplication::setWindowIcon(klonkatron::art::programIcon());
+        QApplication::setWindowIcon(klonkatron::programIcon());
         klonkatron::QtProgram program;
         exitCode = program.run();
     }

@@ -59,7 +59,7 @@ void FrmAbout::StartSysInfo() {
     try {
         std::string path;
         if (findSysInfo(path)) {
-            app().shell(path, forms::WindowStyle::NormalFocus);
+            app().shell(path, forms::StartedWindow::NormalFocus);
             return;
         }
     } catch (const RuntimeError&) {

@@ -19,13 +19,18 @@ std::string describe(const MessageBoxRequest& r) {
 class HeadlessBackend::View : public FormView {
 public:
     explicit View(WindowLog& log) : log_(log) { log_.open = true; }
-    ~View() override { log_.open = false; }
+    ~View() override {
+        log_.open = false;
+        log_.mouseCaptured = false;
+    }
     View(const View&) = delete;
     View& operator=(const View&) = delete;
 
     void repaint(const Rect&) override { ++log_.repaints; }
     void widgetChanged(Control&) override { ++log_.widgetChanges; }
     void pointerChanged() override { ++log_.pointerChanges; }
+    void focus(Control& control) override { log_.focused = control.name(); }
+    void captureMouse(bool captured) override { log_.mouseCaptured = captured; }
 
 private:
     WindowLog& log_;

@@ -30,6 +30,8 @@ public:
         int widgetChanges = 0;
         int pointerChanges = 0;
         bool open = false;
+        std::string focused;  // the control the window gave the focus to last
+        bool mouseCaptured = false;
     };
 
     explicit HeadlessBackend(DateTime start = {2026, 12, 7, 9, 5, 0, 0});

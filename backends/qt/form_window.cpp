@@ -23,6 +23,9 @@
 #include "backends/qt/scaled_paint.h"
 #include "backends/qt/window_frame_hints.h"
 #include "forms/application.h"
+#include "forms/button_face.h"
+#include "forms/line_breaks.h"
+#include "forms/pixels.h"
 
 namespace forms::qt {
 namespace {
@@ -52,6 +55,7 @@ int shiftOf(Qt::KeyboardModifiers modifiers) {
            (modifiers & Qt::AltModifier ? AltKey : 0);
 }
 
+// Qt's keys in the core's table (forms/events.h).
 int keyCodeOf(int qtKey) {
     switch (qtKey) {
         case Qt::Key_Return:
@@ -60,46 +64,62 @@ int keyCodeOf(int qtKey) {
         case Qt::Key_Escape:
             return kKeyEscape;
         case Qt::Key_Backspace:
-            return 8;
+            return kKeyBackspace;
         case Qt::Key_Tab:
-            return 9;
+        case Qt::Key_Backtab:  // Shift+Tab, with the Shift modifier
+            return kKeyTab;
         case Qt::Key_Space:
-            return ' ';
+            return kKeySpace;
         default:
             break;
     }
-    if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)) {
-        return qtKey;  // the same codes
+    return isLetterOrDigitKey(qtKey) ? qtKey : 0;  // Qt numbers them as the table does
+}
+
+// The text boxes keep CR LF (forms/line_breaks.h); the Qt widget keeps LF.
+QString widgetText(const std::string& text) { return QString::fromStdString(withLineFeeds(text)); }
+
+// Dots on every other pixel of the rectangle's edge, each the inverse of
+// what lies under it, as the dotted focus rectangle of the system's buttons.
+void drawFocusRectangle(QPainter& painter, const PixelRect& r) {
+    if (r.width <= 0 || r.height <= 0) return;
+    painter.save();
+    painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+    const auto dot = [&painter](int x, int y) { painter.fillRect(x, y, 1, 1, Qt::black); };
+    const int right = r.left + r.width - 1;
+    const int bottom = r.top + r.height - 1;
+    for (int x = r.left; x <= right; x += 2) {
+        dot(x, r.top);
+        if (bottom != r.top) dot(x, bottom);
     }
-    return 0;
+    for (int y = r.top + 2; y < bottom; y += 2) {
+        dot(r.left, y);
+        if (right != r.left) dot(right, y);
+    }
+    painter.restore();
 }
 
-// Newlines of the text boxes are CR LF; the Qt widget keeps LF.
-QString widgetText(const std::string& text) {
-    return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
-std::string controlText(const QString& text) {
-    QString crlf = text;
-    return crlf.replace(QStringLiteral("\n"), QStringLiteral("\r\n")).toStdString();
-}
-
-// A button whose face is a picture filling it exactly.
+// A button whose face is a picture; how it looks pressed and with the focus
+// is the core's (forms/button_face.h).
 class PictureButton : public QPushButton {
 public:
-    PictureButton(const Picture& picture, QWidget* parent)
-        : QPushButton(parent), picture_(picture) {}
+    PictureButton(const CommandButton& button, FormWindow* window)
+        : QPushButton(window), button_(button), window_(window) {}
 
 protected:
     void paintEvent(QPaintEvent*) override {
+        if (window_->form() == nullptr) return;  // the control is gone
+        const PictureButtonFace face = pictureButtonFace(button_, isDown(), hasFocus());
         QPainter painter(this);
-        const QPoint offset = isDown() ? QPoint(1, 1) : QPoint(0, 0);
-        painter.drawImage(offset, pictureForDevice(pixmapOf(picture_), size(),
+        const QPoint offset(face.pictureOffset, face.pictureOffset);
+        painter.drawImage(offset, pictureForDevice(pixmapOf(button_.picture()), size(),
                                                    painter.device()->devicePixelRatioF()));
+        if (face.focusRectangle) drawFocusRectangle(painter, *face.focusRectangle);
     }
 
 private:
-    Picture picture_;
+    const CommandButton& button_;
+    FormWindow* window_;
 };
 
 class QtFormView : public FormView {
@@ -123,6 +143,12 @@ public:
         window_->window()->raise();
         window_->activateWindow();
     }
+    void focus(Control& control) override {
+        if (QWidget* widget = window_->widgetOf(control)) widget->setFocus();
+    }
+    // Qt itself gives the widget pressed every mouse event until the last
+    // button is released.
+    void captureMouse(bool) override {}
 
 private:
     QPointer<FormWindow> window_;
@@ -172,9 +198,8 @@ void FormWindow::createWidgets() {
         Control* control = owned.get();
         QWidget* widget = nullptr;
         if (auto* button = dynamic_cast<CommandButton*>(control)) {
-            QPushButton* push = button->picture().isEmpty()
-                                    ? new QPushButton(this)
-                                    : new PictureButton(button->picture(), this);
+            QPushButton* push = button->picture().isEmpty() ? new QPushButton(this)
+                                                            : new PictureButton(*button, this);
             push->setAutoDefault(false);
             push->setCursor(Qt::ArrowCursor);  // the buttons keep the arrow
             push->setMouseTracking(true);
@@ -186,9 +211,6 @@ void FormWindow::createWidgets() {
             auto* edit = new QPlainTextEdit(this);
             edit->setPlainText(widgetText(text->text()));
             edit->setReadOnly(text->locked());
-            // Tab goes on to the next control, as in every text box of the
-            // windows; a multi-line box does not take it as a character.
-            edit->setTabChangesFocus(true);
             edit->setLineWrapMode(text->multiLine() ? QPlainTextEdit::WidgetWidth
                                                     : QPlainTextEdit::NoWrap);
             const bool vertical = text->scrollBars() == ScrollBars::Vertical ||
@@ -201,7 +223,7 @@ void FormWindow::createWidgets() {
                                                           : Qt::ScrollBarAlwaysOff);
             edit->setCursor(Qt::IBeamCursor);
             connect(edit, &QPlainTextEdit::textChanged, this, [this, text, edit] {
-                if (form_) text->userEdited(controlText(edit->toPlainText()));
+                if (form_) text->userEdited(edit->toPlainText().toStdString());
             });
             widget = edit;
         }
@@ -213,13 +235,8 @@ void FormWindow::createWidgets() {
         controlOf_.insert(widget, control);
         updateWidget(*control);
     }
-    QWidget* previous = nullptr;
-    for (const Control* control : form_->tabOrder()) {
-        QWidget* widget = widgets_.value(control);
-        if (previous != nullptr) setTabOrder(previous, widget);
-        previous = widget;
-    }
-    // The keys reach the runtime first, whichever widget has the focus.
+    // The keys reach the runtime first, whichever widget has the focus: Tab
+    // and Shift+Tab too, which the core answers.
     installEventFilter(this);
 }
 
@@ -237,10 +254,11 @@ void FormWindow::updateWidget(Control& control) {
             push->setShortcut(QKeySequence());
         }
         push->setFont(qfontOf(button->font()));
+        push->update();  // a picture face may show the focus now
     } else if (auto* text = dynamic_cast<TextBox*>(&control)) {
         auto* edit = static_cast<QPlainTextEdit*>(widget);
         edit->setFont(qfontOf(text->font()));
-        if (controlText(edit->toPlainText()) != text->text())
+        if (withCrLf(edit->toPlainText().toStdString()) != text->text())
             edit->setPlainText(widgetText(text->text()));
     }
 }
@@ -290,7 +308,7 @@ void FormWindow::closeEvent(QCloseEvent* event) {
 bool FormWindow::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip && form_ != nullptr) {
         auto* help = static_cast<QHelpEvent*>(event);
-        const std::string& tip = form_->toolTipAt(help->pos().x(), help->pos().y());
+        const std::string& tip = form_->toolTipAt(twipsAt(help->pos().x(), help->pos().y()));
         if (tip.empty()) {
             QToolTip::hideText();
             event->ignore();
@@ -375,9 +393,6 @@ std::unique_ptr<FormView> makeFormView(QtBackend& backend, Form& form) {
     }
     topLevel->show();
     keepNormalState(*topLevel);
-    if (Control* focus = form.focused()) {
-        if (QWidget* widget = window->widgetOf(*focus)) widget->setFocus();
-    }
     return std::make_unique<QtFormView>(window);
 }
 

@@ -43,9 +43,11 @@ QtBackend::QtBackend() : alarm_([this] { app().alarmRang(); }) {
 
 QtBackend::~QtBackend() = default;
 
+// The core never runs the loop after the program's end.
 int QtBackend::run() {
-    if (ended_) return 0;
+    looping_ = true;
     QApplication::exec();
+    looping_ = false;
     return 0;
 }
 
@@ -131,9 +133,10 @@ void QtBackend::setAlarm(std::optional<std::int64_t> micros) {
 }
 
 void QtBackend::programEnded() {
-    ended_ = true;
     alarm_.cancel();
-    QCoreApplication::exit(0);
+    // Outside the loop, Qt's exit would stay pending and close the next
+    // dialog the moment it opens.
+    if (looping_) QCoreApplication::exit(0);
 }
 
 }  // namespace forms::qt

@@ -26,7 +26,7 @@ public:
 
 private:
     PreciseAlarm alarm_;
-    bool ended_ = false;
+    bool looping_ = false;
 };
 
 }  // namespace forms::qt

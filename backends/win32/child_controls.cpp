@@ -1,6 +1,7 @@
 #include "backends/win32/child_controls.h"
 
 #include "backends/win32/text.h"
+#include "forms/button_face.h"
 #include "forms/picture_pixels.h"
 
 namespace forms::win32 {
@@ -101,8 +102,10 @@ void ChildControls::drawPictureButton(const DRAWITEMSTRUCT& item) const {
     FillRect(item.hDC, &r, GetSysColorBrush(COLOR_BTNFACE));
     const PixelImage& pixels = pixelsOf(button->picture());
     if (pixels.isEmpty()) return;
-    // The face fills the button exactly; pressed, it moves down and right.
-    const int offset = (item.itemState & ODS_SELECTED) != 0 ? scale_.device(1) : 0;
+    // How the face looks is the core's.
+    const PictureButtonFace face = pictureButtonFace(*button, (item.itemState & ODS_SELECTED) != 0,
+                                                     (item.itemState & ODS_FOCUS) != 0);
+    const int offset = scale_.device(face.pictureOffset);
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
     info.bmiHeader.biWidth = pixels.width;
@@ -114,11 +117,11 @@ void ChildControls::drawPictureButton(const DRAWITEMSTRUCT& item) const {
     StretchDIBits(item.hDC, r.left + offset, r.top + offset, r.right - r.left, r.bottom - r.top, 0,
                   0, pixels.width, pixels.height, pixels.pixels.data(), &info, DIB_RGB_COLORS,
                   SRCCOPY);
-    // With the focus, the dotted rectangle of every button, inside the face;
-    // hidden until the keyboard is used, as the system decides.
-    if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0) {
-        RECT focus = r;
-        InflateRect(&focus, -scale_.device(3), -scale_.device(3));
+    if (face.focusRectangle) {
+        const PixelRect& f = *face.focusRectangle;
+        const RECT focus{r.left + scale_.device(f.left), r.top + scale_.device(f.top),
+                         r.left + scale_.device(f.left + f.width),
+                         r.top + scale_.device(f.top + f.height)};
         DrawFocusRect(item.hDC, &focus);
     }
 }

@@ -11,6 +11,7 @@
 #include "backends/win32/window_style.h"
 #include "forms/application.h"
 #include "forms/form_painting.h"
+#include "forms/pixels.h"
 #include "forms/window_frame.h"
 
 namespace forms::win32 {
@@ -190,9 +191,21 @@ void FormWindow::raise() {
     SetForegroundWindow(window_);
 }
 
+void FormWindow::focus(const Control& control) {
+    if (form_ == nullptr) return;
+    if (HWND child = controls_->windowOf(control)) SetFocus(child);
+}
+
 void FormWindow::focusControl() {
-    if (form_ == nullptr || form_->focused() == nullptr) return;
-    if (HWND child = controls_->windowOf(*form_->focused())) SetFocus(child);
+    if (form_ != nullptr && form_->focused() != nullptr) focus(*form_->focused());
+}
+
+void FormWindow::captureMouse(bool captured) {
+    if (captured) {
+        SetCapture(window_);
+    } else if (GetCapture() == window_) {
+        ReleaseCapture();
+    }
 }
 
 LRESULT CALLBACK FormWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -257,14 +270,6 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             // Back in the window, the keys go to the control they went to.
             focusControl();
             return 0;
-        case WM_NEXTDLGCTL: {
-            // A multi-line text box keeps Tab from the dialog manager and
-            // asks its window for the next control instead, as of a dialog.
-            HWND next = LOWORD(lParam) != 0 ? reinterpret_cast<HWND>(wParam)
-                                            : GetNextDlgTabItem(window_, GetFocus(), wParam != 0);
-            if (next != nullptr) SetFocus(next);
-            return 0;
-        }
         case WM_DPICHANGED:
             // Moved to a monitor of another scale, or that monitor's changed.
             if (form_ != nullptr)
@@ -323,7 +328,7 @@ void FormWindow::mouse(UINT message, WPARAM wParam, LPARAM lParam) {
     int button = 0;
     switch (message) {
         case WM_MOUSEMOVE:
-            tips_->pointerOver(form_->toolTipAt(x, y));
+            tips_->pointerOver(form_->toolTipAt(twipsAt(x, y)));
             app.mouseMove(*form_, x, y, buttonsOf(wParam), shiftOf(wParam));
             return;
         case WM_LBUTTONDOWN:
@@ -340,14 +345,10 @@ void FormWindow::mouse(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     const bool press =
         message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
-    // The window keeps the mouse from the first press to the last release.
+    // The core captures the mouse from the first press to the last release.
     if (press) {
-        if (buttonsDown_ == 0) SetCapture(window_);
-        buttonsDown_ |= button;
         app.mousePress(*form_, x, y, button, shiftOf(wParam));
     } else {
-        buttonsDown_ &= ~button;
-        if (buttonsDown_ == 0 && GetCapture() == window_) ReleaseCapture();
         app.mouseRelease(*form_, x, y, button, shiftOf(wParam));
     }
 }
@@ -389,6 +390,8 @@ public:
     void widgetChanged(Control& control) override { window_->updateControl(control); }
     void pointerChanged() override { window_->updatePointer(); }
     void raise() override { window_->raise(); }
+    void focus(Control& control) override { window_->focus(control); }
+    void captureMouse(bool captured) override { window_->captureMouse(captured); }
 
 private:
     Win32Backend& backend_;
@@ -401,7 +404,6 @@ std::unique_ptr<FormView> makeFormView(Win32Backend& backend, Form& form) {
     auto window = std::make_unique<FormWindow>(backend, form);
     ShowWindow(window->handle(), SW_SHOW);
     UpdateWindow(window->handle());
-    window->focusControl();
     return std::make_unique<Win32FormView>(backend, std::move(window));
 }
 

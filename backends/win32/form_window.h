@@ -39,8 +39,12 @@ public:
     void updateControl(Control& control);
     void updatePointer();
     void raise();
+    // Gives the keyboard focus to a control's child window.
+    void focus(const Control& control);
     // Gives the keyboard focus to the control the form has focused.
     void focusControl();
+    // Keeps every mouse event for the window, or lets them go.
+    void captureMouse(bool captured);
 
 private:
     static ATOM windowClass();
@@ -70,7 +74,6 @@ private:
     std::optional<ToolTips> tips_;
     HCURSOR pointer_ = nullptr;     // the form's own, or nullptr for the arrow
     std::array<HICON, 2> icons_{};  // large and small, made from the form's pictures
-    int buttonsDown_ = 0;
 };
 
 // The view the runtime holds of a shown form.

@@ -1,13 +1,14 @@
 #include "backends/win32/win32_backend.h"
 
 #include "backends/win32/form_window.h"
-#include "backends/win32/message_box.h"
 #include "backends/win32/system_locale.h"
+#include "backends/win32/system_message_box.h"
 #include "forms/application.h"
 
 namespace forms::win32 {
 namespace {
 
+// The virtual keys in the core's table (forms/events.h).
 int keyCodeOf(WPARAM virtualKey) {
     switch (virtualKey) {
         case VK_RETURN:
@@ -15,17 +16,17 @@ int keyCodeOf(WPARAM virtualKey) {
         case VK_ESCAPE:
             return kKeyEscape;
         case VK_BACK:
-            return 8;
+            return kKeyBackspace;
         case VK_TAB:
-            return 9;
+            return kKeyTab;
         case VK_SPACE:
-            return ' ';
+            return kKeySpace;
         default:
             break;
     }
-    const bool letterOrDigit =
-        (virtualKey >= 'A' && virtualKey <= 'Z') || (virtualKey >= '0' && virtualKey <= '9');
-    return letterOrDigit ? static_cast<int>(virtualKey) : 0;  // the same codes
+    // Windows numbers letters and digits as the table does.
+    const int code = static_cast<int>(virtualKey);
+    return isLetterOrDigitKey(code) ? code : 0;
 }
 
 // The character a key makes with the keyboard's present state, or 0.
@@ -55,18 +56,24 @@ Win32Backend::InProcedure::~InProcedure() {
 
 int Win32Backend::run() {
     MSG message;
-    while (!ended_ && GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (offerKey(message)) continue;
-        // Tab and Shift+Tab walk the controls of the window.
-        if (message.message == WM_KEYDOWN && message.wParam == VK_TAB) {
-            HWND top = GetAncestor(message.hwnd, GA_ROOT);
-            if (FormWindow::of(top) != nullptr && IsDialogMessageW(top, &message)) continue;
-        }
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
+    while (!ended_ && GetMessageW(&message, nullptr, 0, 0) > 0) deliver(message);
     destroyRetired();
     return 0;
+}
+
+void Win32Backend::deliverPending() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) break;
+        deliver(message);
+    }
+}
+
+void Win32Backend::deliver(const MSG& message) {
+    // Tab and Shift+Tab too: the core walks the controls.
+    if (offerKey(message)) return;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
 }
 
 bool Win32Backend::offerKey(const MSG& message) {

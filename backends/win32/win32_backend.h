@@ -36,6 +36,10 @@ public:
 
     [[nodiscard]] GdiFonts& fonts() { return fonts_; }
 
+    // Delivers the messages already queued, as run() does, and returns: for
+    // a test that drives the windows itself.
+    void deliverPending();
+
     // Counts a window procedure of the program in and out: a window is
     // destroyed only when none of them runs.
     class InProcedure {
@@ -56,6 +60,7 @@ private:
     // Offers a key to the runtime before the window with the focus gets it;
     // true when it was used.
     bool offerKey(const MSG& message);
+    void deliver(const MSG& message);
     void destroyRetired();
 
     PreciseAlarm alarm_;

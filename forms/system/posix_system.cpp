@@ -62,7 +62,7 @@ void reapWhenDone(pid_t pid) {
 
 }  // namespace
 
-double PosixSystem::shell(const std::string& path, WindowStyle /*style*/) {
+double PosixSystem::shell(const std::string& path, StartedWindow /*style*/) {
     if (!usable(path)) throw RuntimeError(RuntimeError::FileNotFound);
     std::string program = path;  // argv wants writable text
     char* argv[] = {program.data(), nullptr};

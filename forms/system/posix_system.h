@@ -13,7 +13,7 @@ public:
     // searched. The program runs in a process group of its own with the
     // usual signal dispositions; its exit is waited for on a thread of its
     // own, so it leaves no zombie. The window style has no meaning here.
-    double shell(const std::string& path, WindowStyle style) override;
+    double shell(const std::string& path, StartedWindow style) override;
 
     // The name of the normal file that `path` names, following symbolic
     // links, or empty text; "\" separates folders as "/" does. Names are

@@ -6,8 +6,8 @@
 
 namespace forms {
 
-// Window styles for starting a program.
-enum class WindowStyle : int {
+// How the window of a started program first shows.
+enum class StartedWindow : int {
     Hidden = 0,
     NormalFocus = 1,
     MinimizedFocus = 2,
@@ -25,7 +25,7 @@ public:
     // interpreter, never searched for) and returns its process id. A path
     // that leads to no program raises the "file not found" run-time error; a
     // program that is there but cannot be started, "path/file access error".
-    virtual double shell(const std::string& path, WindowStyle style) = 0;
+    virtual double shell(const std::string& path, StartedWindow style) = 0;
 
     // The file name (without its folder) of the first normal file that
     // `path` names, or empty text when there is none. `attributes` 0 asks

@@ -10,7 +10,7 @@ namespace forms {
 // is empty: what a program has where no system layer is wired in.
 class UnavailableSystem : public SystemServices {
 public:
-    double shell(const std::string&, WindowStyle) override {
+    double shell(const std::string&, StartedWindow) override {
         throw RuntimeError(RuntimeError::FileNotFound);
     }
     std::string findFile(const std::string&, int) override { return {}; }

@@ -92,7 +92,7 @@ std::int32_t WindowsRegistry::closeKey(Key key) {
 
 // --- Programs and files ------------------------------------------------------
 
-double WindowsSystem::shell(const std::string& path, WindowStyle style) {
+double WindowsSystem::shell(const std::string& path, StartedWindow style) {
     // A quote cannot stand in a Windows path, and would end the quoted name
     // in the command line.
     if (path.empty() || hasZero(path) || path.find('"') != std::string::npos) {

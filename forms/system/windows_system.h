@@ -31,7 +31,7 @@ class WindowsSystem : public SystemServices {
 public:
     // CreateProcess with the path as the program's name, so that it is
     // neither searched for nor read by a command interpreter.
-    double shell(const std::string& path, WindowStyle style) override;
+    double shell(const std::string& path, StartedWindow style) override;
     // FindFirstFile and FindNextFile: the first match that is a normal
     // file; hidden, system and folder entries only where asked for.
     std::string findFile(const std::string& path, int attributes) override;

@@ -139,11 +139,11 @@ TEST_F(TabAndTipsTest, TabOrderGoesByIndexThenDesignAndTheFirstVisibleTakesTheFo
 }
 
 TEST_F(TabAndTipsTest, TheControlInFrontDecidesTheTooltip) {
-    EXPECT_EQ(form().toolTipAt(5, 5), "behind");
-    EXPECT_EQ(form().toolTipAt(30, 30), "");  // the plain label covers it there
-    EXPECT_EQ(form().toolTipAt(119.9, 19.9), "a picture");
-    EXPECT_EQ(form().toolTipAt(120, 5), "");
-    EXPECT_EQ(form().toolTipAt(-1, 5), "");
+    EXPECT_EQ(form().toolTipAt(twipsAt(5, 5)), "behind");
+    EXPECT_EQ(form().toolTipAt(twipsAt(30, 30)), "");  // the plain label covers it there
+    EXPECT_EQ(form().toolTipAt(twipsAt(119.9, 19.9)), "a picture");
+    EXPECT_EQ(form().toolTipAt(twipsAt(120, 5)), "");
+    EXPECT_EQ(form().toolTipAt(twipsAt(-1, 5)), "");
 }
 
 TEST_F(TabAndTipsTest, APointerOverAButtonComesInWindowPixelsAndReachesItRelative) {

@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "backends/headless/runtime.h"
+#include "backends/headless/test_driver.h"
 #include "forms/application.h"
 #include "forms/form.h"
 #include "forms/system/unavailable_system.h"
@@ -39,7 +39,7 @@ protected:
 
     Application& app() { return app_; }
     headless::HeadlessBackend& backend() { return backend_; }
-    headless::Runtime& rt() { return runtime_; }
+    headless::TestDriver& rt() { return runtime_; }
     // The clock the timers count on, in milliseconds.
     std::int64_t now() { return backend().monotonicMicros() / 1000; }
 
@@ -59,7 +59,7 @@ private:
     std::vector<std::unique_ptr<FormDesign>> designs_;  // the forms refer to their design
     headless::HeadlessBackend backend_;
     Application app_{backend_, system_, "Klonkatron Game"};
-    headless::Runtime runtime_{backend_, app_};
+    headless::TestDriver runtime_{backend_, app_};
 };
 
 inline FormDesign window(std::string name, std::vector<ControlDesign> controls = {},

@@ -89,7 +89,7 @@ protected:
     static inline const std::vector<bool> kAllOff{false, false, false, false, false};
 
     HeadlessProgram program;
-    forms::headless::Runtime& runtime = program.runtime();
+    forms::headless::TestDriver& runtime = program.driver();
 };
 
 }  // namespace klonkatron::testing

@@ -48,7 +48,7 @@ TEST_F(GameClock, TheScoreMessageNeedsBothCountersAboveOne) {
     };
     for (const Case& c : cases) {
         HeadlessProgram freshProgram;
-        forms::headless::Runtime& fresh = freshProgram.runtime();
+        forms::headless::TestDriver& fresh = freshProgram.driver();
         fresh.app().show(window::kBoard);
         fresh.form(window::kBoard).get<forms::Label>("timescore").setCaption(c.seconds);
         fresh.form(window::kBoard).get<forms::Label>("score").setCaption(c.score);

@@ -7,9 +7,9 @@
 #include <QImage>
 
 #include "art/catalogue.h"
-#include "art/program_icon.h"
 #include "backends/qt/picture_image.h"
 #include "forms/picture_pixels.h"
+#include "program/qt_program_icon.h"
 #include "tests/art/pixel_digests.h"
 
 namespace {
@@ -204,7 +204,7 @@ TEST(Photograph, KeepsTheDogInsideWhatThePictureWindowShows) {
 // The program's icon is the board's window icon, pixel for pixel, at both
 // of its sizes (asked for at one pixel a point, whatever the screen's scale).
 TEST(ProgramIcon, IsTheBoardsWindowIcon) {
-    const QIcon icon = klonkatron::art::programIcon();
+    const QIcon icon = klonkatron::programIcon();
     ASSERT_EQ(icon.availableSizes(), (QList<QSize>{QSize(16, 16), QSize(32, 32)}));
     const auto image = [&icon](int size) {
         return icon.pixmap(QSize(size, size), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);

@@ -176,3 +176,25 @@ TEST_F(BoardWindow, StartingByTheButtonPopsUpAComputerInRealTime) {
 }
 
 }  // namespace
+
+TEST_F(BoardWindow, TheExitFaceShowsTheDottedFocusRectangleOnceTabBringsTheFocus) {
+    QWidget* exit = window->widgetOf(control("Command1"));
+    const auto face = [exit] {
+        return exit->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    // The device pixel of the rectangle's first dot, 3 pixels in from the
+    // corner, and one beside it that no dot covers.
+    const auto dot = [this](const QImage& image, int x) {
+        return image.pixel(static_cast<int>((x + 0.5) * ratio()), static_cast<int>(3.5 * ratio()));
+    };
+    const QImage plain = face();
+    // Start New Game has the focus; two Tabs bring it to Exit.
+    for (int i = 0; i < 2; ++i) QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(window->form()->focused(), &control("Command1"));
+    ASSERT_EQ(window->focusWidget(), exit);
+    QApplication::processEvents();
+    const QImage focused = face();
+    const QRgb under = dot(plain, 3);
+    EXPECT_EQ(dot(focused, 3), qRgb(255 - qRed(under), 255 - qGreen(under), 255 - qBlue(under)));
+    EXPECT_EQ(dot(focused, 4), dot(plain, 4));
+}

@@ -38,7 +38,7 @@ public:
 
     void newGame() {
         program_ = std::make_unique<klonkatron::HeadlessProgram>();
-        runtime_ = &program_->runtime();
+        runtime_ = &program_->driver();
         runtime_->backend().answerUnscripted([this](const forms::MessageBoxRequest& box) {
             // The two designed ends that pass through a message box.
             if (box.text == "Klonkatron Compleeted" || box.text == "Have a nice day!")
@@ -190,7 +190,7 @@ private:
     }
 
     std::unique_ptr<klonkatron::HeadlessProgram> program_;
-    forms::headless::Runtime* runtime_ = nullptr;
+    forms::headless::TestDriver* runtime_ = nullptr;
     std::mt19937 random_;
     std::int64_t simulated_ = 0;
     int lastLevel_ = 1;

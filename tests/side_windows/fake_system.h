@@ -14,7 +14,7 @@ namespace klonkatron::testing {
 // remembers what was asked of it.
 class FakeSystem : public forms::SystemServices {
 public:
-    double shell(const std::string& path, forms::WindowStyle style) override {
+    double shell(const std::string& path, forms::StartedWindow style) override {
         started.push_back(path);
         styles.push_back(style);
         if (programs.count(path) == 0) throw forms::RuntimeError(forms::RuntimeError::FileNotFound);
@@ -31,7 +31,7 @@ public:
     std::set<std::string> normalFiles;  // full paths
     std::set<std::string> programs;     // paths that start
     std::vector<std::string> started;   // every start asked for
-    std::vector<forms::WindowStyle> styles;
+    std::vector<forms::StartedWindow> styles;
     std::vector<std::string> searched;  // every find asked for
 };
 

@@ -119,7 +119,7 @@ class PosixShell : public ::testing::Test {
 protected:
     // The run-time error a start raises, or 0.
     int errorOf(const std::string& path) {
-        return runTimeErrorOf([&] { system.shell(path, forms::WindowStyle::NormalFocus); });
+        return runTimeErrorOf([&] { system.shell(path, forms::StartedWindow::NormalFocus); });
     }
     forms::PosixSystem system;
     TempFolder folder;
@@ -128,7 +128,7 @@ protected:
 TEST_F(PosixShell, StartsTheProgramAndLeavesNoZombie) {
     const std::string marker = folder / "ran";
     const std::string script = folder.write("tool", "#!/bin/sh\ntouch '" + marker + "'\n", true);
-    const auto pid = static_cast<pid_t>(system.shell(script, forms::WindowStyle::NormalFocus));
+    const auto pid = static_cast<pid_t>(system.shell(script, forms::StartedWindow::NormalFocus));
     EXPECT_GT(pid, 0);
     EXPECT_TRUE(within5Seconds([&] { return fs::exists(marker); }));
     // A zombie would still answer a signal 0.
@@ -180,7 +180,7 @@ TEST_F(PosixShell, FindsOnlyNormalFilesWithEitherSeparator) {
 // installed is what "&System Info..." starts.
 class RecordingPosixSystem : public forms::PosixSystem {
 public:
-    double shell(const std::string& path, forms::WindowStyle style) override {
+    double shell(const std::string& path, forms::StartedWindow style) override {
         started.push_back(path);
         const double task = PosixSystem::shell(path, style);
         tasks.push_back(static_cast<pid_t>(task));
@@ -201,7 +201,7 @@ TEST(PosixAbout, SystemInfoStartsTheInstalledTool) {
         << "hardinfo is not installed (packaging/debian-build-deps.txt)";
     HeadlessProgram program(system);
     program.start();
-    forms::headless::Runtime& runtime = program.runtime();
+    forms::headless::TestDriver& runtime = program.driver();
     runtime.clickButton(window::kSplash, "Command1");
     runtime.clickButton(window::kBoard, "Command2");
     runtime.clickButton(window::kAbout, "cmdSysInfo");  // a message box would fail the test

@@ -46,7 +46,7 @@ protected:
 
     FakeSystem system;
     HeadlessProgram program{system};
-    forms::headless::Runtime& runtime = program.runtime();
+    forms::headless::TestDriver& runtime = program.driver();
 };
 
 }  // namespace klonkatron::testing

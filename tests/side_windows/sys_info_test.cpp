@@ -149,8 +149,8 @@ TEST_P(SysInfoCases, StartsTheRightPathOrShowsTheMessage) {
     if (c.message) expectUnavailable();
     clickSysInfo();
     EXPECT_EQ(system.started, c.started);
-    for (const forms::WindowStyle style : system.styles)
-        EXPECT_EQ(style, forms::WindowStyle::NormalFocus);
+    for (const forms::StartedWindow style : system.styles)
+        EXPECT_EQ(style, forms::StartedWindow::NormalFocus);
     EXPECT_EQ(system.searched, c.searched);
     EXPECT_EQ(runtime.backend().pendingExpectations(), 0U);
     EXPECT_EQ(runtime.backend().shownMessageBoxes().size(), c.message ? 1U : 0U);

@@ -31,7 +31,7 @@ protected:
     TempFolder folder;
     forms::WindowsSystem system;
     HeadlessProgram program{system};
-    forms::headless::Runtime& runtime = program.runtime();
+    forms::headless::TestDriver& runtime = program.driver();
 };
 
 TEST_F(WindowsSysInfo, StartsThePathOfTheFirstLookUp) {

@@ -14,7 +14,7 @@ class WindowsShell : public ::testing::Test {
 protected:
     // The run-time error a start raises, or 0.
     int errorOf(const std::string& path) {
-        return runTimeErrorOf([&] { system.shell(path, forms::WindowStyle::NormalFocus); });
+        return runTimeErrorOf([&] { system.shell(path, forms::StartedWindow::NormalFocus); });
     }
     forms::WindowsSystem system;
     TempFolder folder;
@@ -22,7 +22,7 @@ protected:
 
 TEST_F(WindowsShell, StartsTheProgramByItsPathWithTheStyleAskedFor) {
     const std::string tool = folder.tool("tool.exe");
-    EXPECT_GT(system.shell(tool, forms::WindowStyle::MinimizedFocus), 0);
+    EXPECT_GT(system.shell(tool, forms::StartedWindow::MinimizedFocus), 0);
     // The folder's name has a space: the program's name comes quoted.
     EXPECT_EQ(startedAs(tool), "\"" + tool + "\"\n2\n");
 }

@@ -1,4 +1,4 @@
-#include "backends/headless/runtime.h"
+#include "backends/headless/test_driver.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -11,13 +11,13 @@ double pixels(int twips) { return static_cast<double>(twips) / kTwipsPerPixel; }
 
 }  // namespace
 
-Form& Runtime::form(std::string_view name) {
+Form& TestDriver::form(std::string_view name) {
     Form* form = app_.find(name);
     if (form == nullptr) throw std::logic_error("window not loaded: " + std::string(name));
     return *form;
 }
 
-void Runtime::advance(std::int64_t milliseconds) {
+void TestDriver::advance(std::int64_t milliseconds) {
     const std::int64_t target = backend_.monotonicMicros() + milliseconds * 1000;
     while (!app_.ended()) {
         const auto due = app_.scheduler().nextDue();
@@ -32,54 +32,54 @@ void Runtime::advance(std::int64_t milliseconds) {
     backend_.setNow(std::max(backend_.monotonicMicros(), target));
 }
 
-void Runtime::press(std::string_view name, Point p, int button, int shift) {
+void TestDriver::press(std::string_view name, Point p, int button, int shift) {
     app_.mousePress(form(name), pixels(p.x), pixels(p.y), button, shift);
 }
 
-void Runtime::release(std::string_view name, Point p, int button, int shift) {
+void TestDriver::release(std::string_view name, Point p, int button, int shift) {
     if (Form* f = app_.find(name)) app_.mouseRelease(*f, pixels(p.x), pixels(p.y), button, shift);
 }
 
-void Runtime::move(std::string_view name, Point p, int buttons) {
+void TestDriver::move(std::string_view name, Point p, int buttons) {
     app_.mouseMove(form(name), pixels(p.x), pixels(p.y), buttons, NoShift);
 }
 
-void Runtime::click(std::string_view name, Point p, int button) {
+void TestDriver::click(std::string_view name, Point p, int button) {
     press(name, p, button);
     release(name, p, button);
 }
 
-void Runtime::clickAt(std::string_view name, std::string_view control) {
+void TestDriver::clickAt(std::string_view name, std::string_view control) {
     click(name, form(name).control(control).bounds().centre());
 }
 
-void Runtime::clickButton(std::string_view name, std::string_view button) {
+void TestDriver::clickButton(std::string_view name, std::string_view button) {
     app_.buttonClick(form(name).get<CommandButton>(button));
 }
 
-void Runtime::moveOverButton(std::string_view name, std::string_view button) {
+void TestDriver::moveOverButton(std::string_view name, std::string_view button) {
     auto& widget = form(name).get<CommandButton>(button);
     const Point centre = widget.bounds().centre();
     app_.widgetMouseMove(widget, pixels(centre.x), pixels(centre.y), 0, NoShift);
 }
 
-void Runtime::pressKey(std::string_view name, KeyEvent key) {
+void TestDriver::pressKey(std::string_view name, KeyEvent key) {
     Form& f = form(name);
     if (app_.keyPress(f, key) || !f.isLoaded()) return;
     auto* text = dynamic_cast<TextBox*>(f.focused());
     if (text == nullptr || text->locked()) return;
     std::string edited = text->text();
-    if (key.keyCode == 8) {
+    if (key.keyCode == kKeyBackspace) {
         if (!edited.empty()) edited.pop_back();
     } else if (key.keyCode == kKeyEnter) {
         if (text->multiLine()) edited += "\r\n";
     } else if (key.character >= 32 && key.character < 127) {
         edited.push_back(static_cast<char>(key.character));
     }
-    text->userEdited(std::move(edited));
+    text->userEdited(edited);
 }
 
-void Runtime::typeText(std::string_view name, std::string_view text) {
+void TestDriver::typeText(std::string_view name, std::string_view text) {
     for (const char c : text) {
         const int upper = (c >= 'a' && c <= 'z') ? c - 'a' + 'A' : c;
         pressKey(name, KeyEvent{upper, static_cast<char32_t>(c), NoShift});

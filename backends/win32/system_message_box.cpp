@@ -1,4 +1,4 @@
-#include "backends/win32/message_box.h"
+#include "backends/win32/system_message_box.h"
 
 #include <windows.h>
 

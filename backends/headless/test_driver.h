@@ -8,11 +8,12 @@
 
 namespace forms::headless {
 
-// Drives a program on the headless backend: synthetic input, and a clock
-// that moves only when told.
-class Runtime {
+// A test's or simulation's hands on a program on the headless backend:
+// synthetic input, and a clock that moves only when told. The program
+// itself never uses it.
+class TestDriver {
 public:
-    Runtime(HeadlessBackend& backend, Application& app) : backend_(backend), app_(app) {}
+    TestDriver(HeadlessBackend& backend, Application& app) : backend_(backend), app_(app) {}
 
     [[nodiscard]] Application& app() { return app_; }
     [[nodiscard]] HeadlessBackend& backend() { return backend_; }

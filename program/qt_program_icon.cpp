@@ -1,4 +1,4 @@
-#include "art/program_icon.h"
+#include "program/qt_program_icon.h"
 
 #include <QPixmap>
 
@@ -6,13 +6,13 @@
 #include "backends/qt/picture_image.h"
 #include "forms/picture_pixels.h"
 
-namespace klonkatron::art {
+namespace klonkatron {
 
 QIcon programIcon() {
     QIcon icon;
-    for (const forms::PictureSource& size : {form1SmallIcon, form1Icon})
+    for (const forms::PictureSource& size : {art::form1SmallIcon, art::form1Icon})
         icon.addPixmap(QPixmap::fromImage(forms::qt::imageOf(forms::pixelsOf(size))));
     return icon;
 }
 
-}  // namespace klonkatron::art
+}  // namespace klonkatron
