@@ -107,6 +107,12 @@ void TextBox::setText(std::string text) {
     changed();
 }
 
+void TextBox::userEdited(std::string text) {
+    if (text == text_) return;
+    text_ = std::move(text);
+    form().app().stateChanged(form(), this);
+}
+
 // --- Line ----------------------------------------------------------------
 
 Line::Line(Form& form, const LineDesign& d)

@@ -82,7 +82,7 @@ public:
     void setText(std::string text);
     // Records an edit the user made in the backend's text widget; the widget
     // already shows it, so nothing is repainted.
-    void userEdited(std::string text) { text_ = std::move(text); }
+    void userEdited(std::string text);
 
     [[nodiscard]] bool multiLine() const { return multiLine_; }
     [[nodiscard]] ScrollBars scrollBars() const { return scrollBars_; }
@@ -144,11 +144,14 @@ private:
     bool enabled_;
     int interval_;
     // Scheduler state: when the next tick falls due (microseconds on the
-    // runtime's clock), the creation order that breaks ties, and whether the
+    // runtime's clock), the creation order that breaks ties, whether it
+    // rests (and has joined a running batch of ticks), and whether the
     // handler is running (a tick is never delivered into its own handler).
     std::int64_t due_ = 0;
     std::uint64_t sequence_ = 0;
     bool scheduled_ = false;
+    bool resting_ = false;
+    bool joined_ = false;
     bool inHandler_ = false;
 };
 

@@ -81,7 +81,14 @@ Control* Form::controlAt(Point p) const {
 void Form::setMouseIcon(const Picture& picture) {
     if (picture == mouseIcon_) return;
     mouseIcon_ = picture;
+    app_.stateChanged(*this, nullptr);
     if (view_) view_->pointerChanged();
+}
+
+void Form::setFocused(Control* control) {
+    if (control == focused_) return;
+    focused_ = control;
+    app_.stateChanged(*this, nullptr);
 }
 
 std::vector<Control*> Form::tabOrder() const {
@@ -131,6 +138,7 @@ CommandButton* Form::cancelButton() const {
 }
 
 void Form::controlChanged(Control& control, const Rect& before) {
+    app_.stateChanged(*this, &control);
     if (!view_) return;
     if (control.isWindowless()) {
         view_->repaint(before);

@@ -67,7 +67,7 @@ public:
 
     // The control with the keyboard focus, as the backend reports it.
     [[nodiscard]] Control* focused() const { return focused_; }
-    void setFocused(Control* control) { focused_ = control; }
+    void setFocused(Control* control);
     // The buttons and text boxes by tab index, those of one index in design
     // order: the order the Tab key walks, hidden ones included.
     [[nodiscard]] std::vector<Control*> tabOrder() const;
