@@ -39,8 +39,6 @@ void Scheduler::erase(std::vector<Timer*>& list, Timer& timer) {
     list.erase(std::find(list.begin(), list.end(), &timer));
 }
 
-bool Scheduler::resting(const Timer& timer) const { return timer.scheduled_ && timer.resting_; }
-
 void Scheduler::start(Timer& timer) {
     timer.due_ = clock_() + periodOf(timer);
     if (!timer.scheduled_) {

@@ -59,7 +59,6 @@ public:
     // The state changed: every resting timer counts again, from its next
     // tick (one due in the running batch included).
     void wakeResting();
-    [[nodiscard]] bool resting(const Timer& timer) const;
 
 private:
     [[nodiscard]] static bool fallsDueBefore(const Timer* a, const Timer* b);
