@@ -80,12 +80,20 @@ ready_program_state() {
     wait "$pid" 2>/dev/null || true
 }
 
+# The process of a Windows program under Wine: by its name, or else the
+# Wine process started as PARENT's child.
+#   wine_process NAME PARENT
+wine_process() { pgrep -n -x "$1" || pgrep -P "$2" | head -n 1; }
+
 # Klonkatron.exe under Wine through the same states, and its board harness
 # at level 9, in the cross build's bench prefix. A subshell, so that Wine's
 # settings stay in it.
 #   wine_program_states SECONDS WINDOWS_BUILD FILE
 wine_program_states() (
     local seconds=$1 bench=$2/bench file=$3 exe pid
+    # The run's X server is not the program's to stop, as the end-to-end
+    # scripts' traps would.
+    local xvfb=
     # shellcheck source=/dev/null
     source "$bench/wine.env"
     export WINE WINEPREFIX
@@ -99,7 +107,8 @@ wine_program_states() (
     fi
     start_wine
     open_board "$2/program/Klonkatron.exe" # passes the splash, sampled below
-    pid=$(pgrep -n -x Klonkatron.exe)
+    pid=$(wine_process Klonkatron.exe "$game")
+    [ -n "$pid" ] || return 1
     sleep 1
     echo "welcome $(sample_process "$seconds" "$pid")" >>"$file"
     click "$board" "$board_client" 80 260
@@ -116,22 +125,26 @@ wine_program_states() (
     # The splash, alone, in a start of its own.
     start_program "$2/program/Klonkatron.exe"
     [ -n "$(first_window --classname klonkatron)" ] || return 1
-    pid=$(pgrep -n -x Klonkatron.exe)
+    pid=$(wine_process Klonkatron.exe "$game")
+    [ -n "$pid" ] || return 1
     sleep 1
     echo "splash $(sample_process "$seconds" "$pid")" >>"$file"
     stop_program
     exe=$bench/klonkatron_bench_board.exe
     if [ -f "$exe" ]; then
         "$WINE" "$exe" 9 </dev/null >"$work/wake-wine-out" 2>/dev/null &
-        for _ in $(seq 1200); do
+        game=$!
+        for _ in $(seq 1800); do
             grep -q ready "$work/wake-wine-out" && break
             sleep 0.1
         done
-        pid=$(pgrep -n -x klonkatron_benc)
+        pid=$(pgrep -n -x klonkatron_benc || echo "$game")
         sleep 1
         echo "level9 $(sample_process "$seconds" "$pid")" >>"$file"
-        kill "$pid" 2>/dev/null || true
+        kill "$pid" "$game" 2>/dev/null || true
     fi
+    timeout 60 "$prefix" stop
+    trap - EXIT
 )
 
 # Every state of one build into FILE: the Qt program, its board harness at
