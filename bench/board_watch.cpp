@@ -43,9 +43,9 @@ void BoardWatch::playStarted() {
 
 void BoardWatch::write(std::ostream& out) const {
     for (const Ticks* ticks : {&popUp_, &hide_}) {
-        for (std::size_t i = 0; i < ticks->actual.size(); ++i) {
-            out << ticks->name << ' ' << ticks->designed(i + 1) - ticks->epoch << ' '
-                << ticks->actual[i] - ticks->epoch << '\n';
+        for (const std::int64_t actual : ticks->actual) {
+            out << ticks->name << ' ' << ticks->designed(actual) - ticks->epoch << ' '
+                << actual - ticks->epoch << '\n';
         }
     }
 }

@@ -11,7 +11,7 @@
 namespace bench {
 
 // Watches the board's timers from the outside by wrapping their handlers:
-// counts the level checks (Timer4) and records when every tick of Timer1 and
+// counts the level checks (Timer4) and records when each tick of Timer1 and
 // Timer2 came against when it was designed to come, on the runtime's clock.
 class BoardWatch {
 public:
@@ -32,8 +32,13 @@ private:
         const char* name;
         forms::Timer& timer;
         std::int64_t epoch = 0;  // when its count last started
-        std::int64_t designed(std::size_t n) const {
-            return epoch + static_cast<std::int64_t>(n) * timer.interval() * 1000;
+        // The moment of the grid a tick that came at `actual` was designed
+        // for: the last one before it (a tick is never early, and is late by
+        // less than its interval). Timer2 rests while no place is shown, so
+        // ticks are not counted off one by one.
+        std::int64_t designed(std::int64_t actual) const {
+            const std::int64_t period = std::int64_t{timer.interval()} * 1000;
+            return epoch + (actual - epoch) / period * period;
         }
         std::vector<std::int64_t> actual;
     };

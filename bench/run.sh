@@ -17,11 +17,13 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/measure.sh"
 # shellcheck source=bench/table.sh
 source "$here/table.sh"
+# shellcheck source=bench/wakeups.sh
+source "$here/wakeups.sh"
 
 if [ "${BENCH_QUICK:-0}" = 1 ]; then
-    repeats=3 cpu_seconds=5 fidelity_seconds=20
+    repeats=3 cpu_seconds=5 fidelity_seconds=20 wake_seconds=3
 else
-    repeats=5 cpu_seconds=20 fidelity_seconds=300
+    repeats=5 cpu_seconds=20 fidelity_seconds=300 wake_seconds=10
 fi
 per_tick_window=$((fidelity_seconds < 60 ? fidelity_seconds : 60))
 
@@ -47,6 +49,9 @@ for _ in $(seq "$repeats"); do
     measure_running "$cpu_seconds" "$work/run.l9" "$board" 9
 done
 
+echo "Wake-ups: ${wake_seconds} s in each state of the program, its harness and the baseline"
+measure_wakeups "$wake_seconds" "$build" "" "$work/wake"
+
 echo "Timer fidelity: ${fidelity_seconds} s at level 9"
 "$board" 9 "$fidelity_seconds" "$work/ticks" >/dev/null
 
@@ -57,7 +62,8 @@ echo "In process: google-benchmark, $repeats repetitions"
 windows=missing
 if [ -n "$windows_build" ]; then
     echo "Timer fidelity of Klonkatron.exe under Wine: ${fidelity_seconds} s at level 9"
-    if measure_windows_timers "$windows_build" "$fidelity_seconds" "$work/ticks.windows"; then
+    if measure_windows_timers "$windows_build" "$fidelity_seconds" "$work/ticks.windows" &&
+        wine_program_states "$wake_seconds" "$windows_build" "$work/wake.wine"; then
         windows=measured
     else
         windows=failed

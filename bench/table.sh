@@ -131,5 +131,12 @@ write_results() {
             "a whole game, 10 min of it at level 9 ($(fixed "$simulated" 0) simulated s)" "$speed" \
             "$(fixed "$speed" 0) simulated s per s" "≥ 1000" 1000 min
         [ "$windows" = measured ] || printf '\n%s\n' "$(windows_note)"
+        echo
+        echo "Wake-ups (context switches of all the process's threads) and processor"
+        echo "time per second, ${wake_seconds} s in each state; the yardstick is the baseline window."
+        echo
+        echo "| State | Platform | Wake-ups/s | Processor ms/s |"
+        echo "|---|---|---|---|"
+        wakeup_rows "$work/wake"
     } >"$1"
 }

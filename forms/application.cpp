@@ -76,6 +76,7 @@ Form* Application::find(std::string_view name) const {
 
 Form& Application::load(std::string_view name) {
     if (Form* form = find(name)) return *form;
+    contactOutside();
     const auto factory = factories_.find(name);
     if (factory == factories_.end()) throw RuntimeError(RuntimeError::ObjectRequired);
     std::unique_ptr<Form> made = factory->second(*this);
@@ -92,11 +93,13 @@ Form& Application::load(std::string_view name) {
             scheduler_.start(*timer);
         }
     }
+    stateChanged(form, nullptr);
     dispatch(form, form.onLoad, {"Load"});
     return form;
 }
 
 Form& Application::show(std::string_view name) {
+    contactOutside();
     // Keeps the form object alive should its load handler unload it.
     HandlerScope scope(*this);
     Form& form = load(name);
@@ -106,6 +109,7 @@ Form& Application::show(std::string_view name) {
     } else {
         form.focused_ = form.firstInTabOrder();
         form.view_ = backend_.showForm(form);
+        stateChanged(form, nullptr);
         // The window opens with the focus where the core put it.
         if (form.focused_ != nullptr) form.view_->focus(*form.focused_);
     }
@@ -128,6 +132,7 @@ void Application::unload(Form& form) {
     release(form);
     unloaded_.push_back(std::move(*it));
     loaded_.erase(it);
+    stateChanged(form, nullptr);
     lastFormMayBeGone_ = true;
     if (depth_ == 0) settle();
 }
@@ -166,6 +171,8 @@ void Application::dispatch(Form& form, const Handler& handler, HandlerName name)
     } catch (const RuntimeError& error) {
         lastError_ = error;
         ++errorCount_;
+        stateMovedOn();    // the error count is state too
+        contactOutside();  // and the line on the error log an effect
         if (errorLog_) errorLog_(errorLine(error, form, name));
     } catch (const EndRequest&) {
         // The handler called end(): it stops here, and so does the program.
@@ -186,15 +193,36 @@ void Application::timerChanged(Timer& timer) {
     } else {
         scheduler_.stop(timer);
     }
+    stateChanged(timer.form(), &timer);
+}
+
+void Application::stateChanged(const Form& form, const Control* control) {
+    stateMovedOn();
+    if (stateObserver_) stateObserver_(form, control);
+}
+
+void Application::stateMovedOn() {
+    ++stateGeneration_;
+    scheduler_.wakeResting();
 }
 
 void Application::fireTimer(Timer& timer) {
     // A tick that falls due while the timer's own handler still runs (inside
     // a message box) is skipped.
-    if (timer.inHandler_ || !timer.onTimer) return;
-    timer.inHandler_ = true;
-    dispatch(timer.form(), timer.onTimer, {"Timer", &timer});
-    timer.inHandler_ = false;
+    if (timer.inHandler_) return;
+    const std::uint64_t generation = stateGeneration_;
+    const std::uint64_t contacts = outsideContacts_;
+    if (timer.onTimer) {
+        timer.inHandler_ = true;
+        dispatch(timer.form(), timer.onTimer, {"Timer", &timer});
+        timer.inHandler_ = false;
+    }
+    // The quiet-tick rule: the handler read only the windows' state (the
+    // outside count stayed) and changed none of it (the generation stayed),
+    // so its next tick would find the same state and do the same nothing.
+    if (quietTicks_ && generation == stateGeneration_ && contacts == outsideContacts_) {
+        scheduler_.rest(timer);
+    }
 }
 
 void Application::runDueTimers() {
@@ -207,6 +235,7 @@ void Application::runDueTimers() {
 
 MsgResult Application::msgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
                               const std::string& title) {
+    contactOutside();
     const MsgResult answer = alarm_.whileModal([&] {
         return backend_.showMessageBox({text, title.empty() ? title_ : title, buttons, icon});
     });
@@ -228,16 +257,19 @@ void Application::closeAll() {
 }
 
 void Application::end() {
+    contactOutside();
     closeAll();
     if (depth_ > 0) throw EndRequest{};
     unloaded_.clear();
 }
 
 float Application::secondsSinceMidnight() const {
+    contactOutside();
     return static_cast<float>(backend_.localNow().secondsSinceMidnight());
 }
 
 std::string Application::format(const DateTime& when, std::string_view pattern) const {
+    contactOutside();
     return formatDateTime(when, pattern, backend_.locale());
 }
 

@@ -34,7 +34,10 @@ public:
     Application& operator=(const Application&) = delete;
 
     [[nodiscard]] const std::string& title() const { return title_; }
-    [[nodiscard]] Backend& backend() const { return backend_; }
+    [[nodiscard]] Backend& backend() const {
+        contactOutside();
+        return backend_;
+    }
 
     // --- Windows -----------------------------------------------------------
     void registerForm(std::string name, FormFactory factory);
@@ -105,24 +108,58 @@ public:
     void end();
     [[nodiscard]] bool ended() const { return ended_; }
 
-    void randomize(double seed) { random_.randomize(seed); }
-    float rnd() { return random_.next(); }
-    [[nodiscard]] Random& random() { return random_; }
+    void randomize(double seed) {
+        contactOutside();
+        random_.randomize(seed);
+    }
+    float rnd() {
+        contactOutside();
+        return random_.next();
+    }
+    [[nodiscard]] Random& random() {
+        contactOutside();
+        return random_;
+    }
 
     // Seconds since midnight, in single precision with the fraction.
     [[nodiscard]] float secondsSinceMidnight() const;
-    [[nodiscard]] DateTime now() const { return backend_.localNow(); }
+    [[nodiscard]] DateTime now() const {
+        contactOutside();
+        return backend_.localNow();
+    }
     [[nodiscard]] std::string format(const DateTime& when, std::string_view pattern) const;
 
     double shell(const std::string& path, StartedWindow style) {
+        contactOutside();
         return system_.shell(path, style);
     }
     std::string findFile(const std::string& path, int attributes) {
+        contactOutside();
         return system_.findFile(path, attributes);
     }
-    [[nodiscard]] Registry& registry() { return system_.registry(); }
+    [[nodiscard]] Registry& registry() {
+        contactOutside();
+        return system_.registry();
+    }
 
     [[nodiscard]] Scheduler& scheduler() { return scheduler_; }
+
+    // --- Quiet ticks -------------------------------------------------------
+    // A timer whose tick read nothing but the windows' state and changed
+    // nothing would read the same and change nothing again while that state
+    // stays as it is: with quiet ticks on, it rests (nothing wakes the
+    // program for it) until some state changes, and then ticks on its own
+    // grid as if it had ticked all along. Turning this on is the program's
+    // word that its handlers keep all their state in the windows'
+    // properties and reach the rest of the world only through this class.
+    void setQuietTicks(bool on) { quietTicks_ = on; }
+    [[nodiscard]] bool quietTicks() const { return quietTicks_; }
+    // Something a handler can read changed: a property of a control (the
+    // control given) or of a window, a window loaded, shown or unloaded.
+    // Windows and controls report it; the observer, if any, sees it after.
+    void stateChanged(const Form& form, const Control* control);
+    using StateObserver = std::function<void(const Form& form, const Control* control)>;
+    void observeState(StateObserver observer) { stateObserver_ = std::move(observer); }
 
 private:
     friend class Form;
@@ -143,6 +180,12 @@ private:
     };
 
     void timerChanged(Timer& timer);
+    // The logic reached something outside the windows' state: the clock,
+    // random numbers, the system, the backend, a message box, a window
+    // loaded or shown, the end.
+    void contactOutside() const { ++outsideContacts_; }
+    // Moves the state on: resting timers tick again.
+    void stateMovedOn();
     // Delivers the timer ticks that are due.
     void runDueTimers();
     void fireTimer(Timer& timer);
@@ -167,6 +210,12 @@ private:
     std::optional<RuntimeError> lastError_;
     int errorCount_ = 0;
     ErrorLog errorLog_;
+    bool quietTicks_ = false;
+    // Counts that tell a tick's handler that read only the windows and changed
+    // nothing: both stay as they were.
+    std::uint64_t stateGeneration_ = 0;
+    mutable std::uint64_t outsideContacts_ = 0;
+    StateObserver stateObserver_;
 };
 
 }  // namespace forms

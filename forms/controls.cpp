@@ -108,7 +108,12 @@ void TextBox::setText(std::string text) {
     changed();
 }
 
-void TextBox::userEdited(std::string_view text) { text_ = withCrLf(text); }
+void TextBox::userEdited(std::string_view text) {
+    std::string edited = withCrLf(text);
+    if (edited == text_) return;
+    text_ = std::move(edited);
+    form().app().stateChanged(form(), this);
+}
 
 // --- Line ----------------------------------------------------------------
 

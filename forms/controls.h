@@ -143,11 +143,14 @@ private:
     bool enabled_;
     int interval_;
     // Scheduler state: when the next tick falls due (microseconds on the
-    // runtime's clock), the creation order that breaks ties, and whether the
+    // runtime's clock), the creation order that breaks ties, whether it
+    // rests (and has joined a running batch of ticks), and whether the
     // handler is running (a tick is never delivered into its own handler).
     std::int64_t due_ = 0;
     std::uint64_t sequence_ = 0;
     bool scheduled_ = false;
+    bool resting_ = false;
+    bool joined_ = false;
     bool inHandler_ = false;
 };
 

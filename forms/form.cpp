@@ -80,7 +80,14 @@ Control* Form::controlAt(Point p) const {
 void Form::setMouseIcon(const Picture& picture) {
     if (picture == mouseIcon_) return;
     mouseIcon_ = picture;
+    app_.stateChanged(*this, nullptr);
     if (view_) view_->pointerChanged();
+}
+
+void Form::setFocused(Control* control) {
+    if (control == focused_) return;
+    focused_ = control;
+    app_.stateChanged(*this, nullptr);
 }
 
 std::vector<Control*> Form::tabOrder() const {
@@ -102,7 +109,7 @@ Control* Form::firstInTabOrder() const {
 }
 
 void Form::focus(Control& control) {
-    focused_ = &control;
+    setFocused(&control);
     if (view_) view_->focus(control);
 }
 
@@ -155,6 +162,7 @@ CommandButton* Form::cancelButton() const {
 }
 
 void Form::controlChanged(Control& control, const Rect& before) {
+    app_.stateChanged(*this, &control);
     if (!view_) return;
     if (control.isWindowless()) {
         view_->repaint(before);

@@ -66,7 +66,7 @@ public:
 
     // The control with the keyboard focus, as the backend reports it.
     [[nodiscard]] Control* focused() const { return focused_; }
-    void setFocused(Control* control) { focused_ = control; }
+    void setFocused(Control* control);
     // Moves the keyboard focus to a button or text box, in the window too.
     void focus(Control& control);
     // Where Tab (Shift+Tab: `backwards`) takes the focus from the focused

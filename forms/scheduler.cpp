@@ -13,9 +13,16 @@ void Scheduler::enrol(Timer& timer) { timer.sequence_ = nextSequence_++; }
 
 namespace {
 
+std::int64_t periodOf(const Timer& timer) { return std::int64_t{timer.interval()} * 1000; }
+
 // A 1 ms timer ticks as often as the program is woken for timers; which
 // moment within its millisecond matters to nothing that runs on it.
 std::int64_t toleranceOf(const Timer& timer) { return timer.interval() == 1 ? 500 : 0; }
+
+// The first moment after `moment` on the grid of ticks through `due`.
+std::int64_t gridAfter(std::int64_t due, std::int64_t period, std::int64_t moment) {
+    return due > moment ? due : due + ((moment - due) / period + 1) * period;
+}
 
 }  // namespace
 
@@ -23,22 +30,41 @@ bool Scheduler::fallsDueBefore(const Timer* a, const Timer* b) {
     return a->due_ < b->due_ || (a->due_ == b->due_ && a->sequence_ < b->sequence_);
 }
 
+void Scheduler::insert(Timer& timer) {
+    active_.insert(std::upper_bound(active_.begin(), active_.end(), &timer, fallsDueBefore),
+                   &timer);
+}
+
+void Scheduler::erase(std::vector<Timer*>& list, Timer& timer) {
+    list.erase(std::find(list.begin(), list.end(), &timer));
+}
+
 void Scheduler::start(Timer& timer) {
-    timer.due_ = clock_() + std::int64_t{timer.interval()} * 1000;
-    if (timer.scheduled_) {
-        place(timer);
-    } else {
+    timer.due_ = clock_() + periodOf(timer);
+    if (!timer.scheduled_) {
         timer.scheduled_ = true;
-        active_.insert(std::upper_bound(active_.begin(), active_.end(), &timer, fallsDueBefore),
-                       &timer);
+        insert(timer);
+    } else if (timer.resting_ && !timer.joined_) {
+        erase(resting_, timer);
+        timer.resting_ = false;
+        insert(timer);
+    } else {
+        if (timer.resting_) --restingInBatch_;
+        timer.resting_ = timer.joined_ = false;
+        place(timer);
     }
     changed_();
 }
 
 void Scheduler::stop(Timer& timer) {
     if (!timer.scheduled_) return;
-    timer.scheduled_ = false;
-    active_.erase(std::find(active_.begin(), active_.end(), &timer));
+    if (timer.resting_ && !timer.joined_) {
+        erase(resting_, timer);
+    } else {
+        if (timer.resting_) --restingInBatch_;
+        erase(active_, timer);
+    }
+    timer.scheduled_ = timer.resting_ = timer.joined_ = false;
     changed_();
 }
 
@@ -76,19 +102,76 @@ std::optional<std::int64_t> Scheduler::nextWake() const {
     return wake;
 }
 
+void Scheduler::joinBatch(std::int64_t now) {
+    if (resting_.empty()) return;
+    // Ticks of the batch are due from its earliest on; should the batch be
+    // late, the program was busy from then on, and a resting timer's ticks
+    // since then wait in it as one, like any other late tick.
+    const std::int64_t start = active_.empty() ? now : std::min(now, active_.front()->due_);
+    auto joining = std::partition(resting_.begin(), resting_.end(),
+                                  [now](const Timer* timer) { return timer->due_ > now; });
+    for (auto it = joining; it != resting_.end(); ++it) {
+        Timer& timer = **it;
+        const std::int64_t period = periodOf(timer);
+        // Its ticks before this one counted as delivered at their moments.
+        const std::int64_t latest = timer.due_ + (now - timer.due_) / period * period;
+        const std::int64_t sinceStart =
+            timer.due_ >= start ? timer.due_ : gridAfter(timer.due_, period, start - 1);
+        timer.due_ = std::min(latest, sinceStart);
+        timer.joined_ = true;
+        ++restingInBatch_;
+        insert(timer);
+    }
+    resting_.erase(joining, resting_.end());
+}
+
 void Scheduler::runDue(const Fire& fire) {
     const std::int64_t now = clock_();
+    joinBatch(now);
     // Each pass takes the earliest tick due; a delivered timer's next tick
     // lies after now, so every timer is delivered at most once per call.
     while (!active_.empty() && active_.front()->due_ <= now) {
         Timer& timer = *active_.front();
-        const std::int64_t period = std::int64_t{timer.interval()} * 1000;
-        const std::int64_t periodsLate = (now - timer.due_) / period;
-        timer.due_ += (periodsLate + 1) * period;
+        const std::int64_t period = periodOf(timer);
+        timer.due_ = gridAfter(timer.due_, period, now);
+        if (timer.resting_) {
+            // Still resting: its tick would change nothing.
+            active_.erase(active_.begin());
+            timer.joined_ = false;
+            --restingInBatch_;
+            resting_.push_back(&timer);
+            continue;
+        }
         place(timer);
         changed_();
         fire(timer);
     }
+}
+
+void Scheduler::rest(Timer& timer) {
+    if (!timer.scheduled_ || timer.resting_) return;
+    erase(active_, timer);
+    timer.resting_ = true;
+    resting_.push_back(&timer);
+    changed_();
+}
+
+void Scheduler::wakeResting() {
+    if (resting_.empty() && restingInBatch_ == 0) return;
+    if (restingInBatch_ > 0) {
+        for (Timer* timer : active_) timer->resting_ = timer->joined_ = false;
+        restingInBatch_ = 0;
+    }
+    // A resting timer's ticks due by now were delivered at their moments;
+    // it goes on with the next.
+    const std::int64_t now = clock_();
+    for (Timer* timer : resting_) {
+        timer->due_ = gridAfter(timer->due_, periodOf(*timer), now);
+        timer->resting_ = false;
+        insert(*timer);
+    }
+    resting_.clear();
+    changed_();
 }
 
 }  // namespace forms

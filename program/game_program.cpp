@@ -12,16 +12,23 @@ std::unique_ptr<forms::SystemServices> makeSystem(SystemChoice choice) {
     return std::make_unique<forms::UnavailableSystem>();
 }
 
+// The game's windows, whose logic keeps every state in their properties, so
+// that timers whose ticks would change nothing may rest.
+void setUp(forms::Application& app) {
+    registerWindows(app);
+    app.setQuietTicks(true);
+}
+
 }  // namespace
 
 GameProgram::GameProgram(forms::Backend& backend, SystemChoice system)
     : ownSystem_(makeSystem(system)), app_(backend, *ownSystem_, kProgramTitle) {
-    registerWindows(app_);
+    setUp(app_);
 }
 
 GameProgram::GameProgram(forms::Backend& backend, forms::SystemServices& system)
     : app_(backend, system, kProgramTitle) {
-    registerWindows(app_);
+    setUp(app_);
 }
 
 void GameProgram::start() { app_.show(kStartupWindow); }

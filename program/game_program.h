@@ -12,8 +12,9 @@ namespace klonkatron {
 // it runs on, or none (tools and tests that must not touch the machine).
 enum class SystemChoice { Native, Unavailable };
 
-// The game as it runs on any backend: its windows registered, the system's
-// services chosen, the board the main window. Every program, tool,
+// The game as it runs on any backend: its windows registered, with quiet
+// ticks (its logic keeps all state in the windows), the system's services
+// chosen, the board the main window. Every program, tool,
 // benchmark and window test builds it this way; the backend is the
 // caller's and outlives it.
 class GameProgram {

@@ -17,8 +17,8 @@ Form& TestDriver::form(std::string_view name) {
     return *form;
 }
 
-void TestDriver::advance(std::int64_t milliseconds) {
-    const std::int64_t target = backend_.monotonicMicros() + milliseconds * 1000;
+void TestDriver::advanceMicros(std::int64_t microseconds) {
+    const std::int64_t target = backend_.monotonicMicros() + microseconds;
     while (!app_.ended()) {
         const auto due = app_.scheduler().nextDue();
         if (!due || *due > target) break;

@@ -21,7 +21,9 @@ public:
 
     // Moves the clock on, delivering every timer tick due on the way, each
     // at its exact moment and in order.
-    void advance(std::int64_t milliseconds);
+    void advance(std::int64_t milliseconds) { advanceMicros(milliseconds * 1000); }
+    // The same in microseconds, for input between the ticks of a millisecond.
+    void advanceMicros(std::int64_t microseconds);
     [[nodiscard]] std::int64_t elapsedMilliseconds() { return backend_.monotonicMicros() / 1000; }
 
     // Mouse input at a point of a window, in twips.

@@ -11,7 +11,7 @@
 #include <optional>
 
 #include "backends/headless/headless_backend.h"
-#include "backends/headless/runtime.h"
+#include "backends/headless/test_driver.h"
 #include "forms/application.h"
 #include "forms/picture_pixels.h"
 #include "forms/system/unavailable_system.h"
@@ -122,14 +122,14 @@ public:
         });
         app_.show(design_.name);
     }
-    [[nodiscard]] Form& form() { return runtime_.form(design_.name); }
+    [[nodiscard]] Form& form() { return driver_.form(design_.name); }
 
 private:
     FormDesign design_;
     headless::HeadlessBackend backend_;
     UnavailableSystem system_;
     Application app_{backend_, system_, "Painting"};
-    headless::Runtime runtime_{backend_, app_};
+    headless::TestDriver driver_{backend_, app_};
 };
 
 }  // namespace painting
