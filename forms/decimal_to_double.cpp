@@ -13,9 +13,9 @@ namespace {
 // significant digits, so a nonzero digit beyond these can only tell "just
 // above" from "exactly on" a tie; one digit 1 in its place says the same.
 constexpr size_t kKeptDigits = 800;
-// Exponents are counted up to this and no further: no text is long enough
+// Exponents stop growing once past this: no text is long enough
 // for the digits of its number to bring such an exponent back into range.
-constexpr std::int64_t kExponentCap = 1'000'000'000'000'000'000;
+constexpr std::int64_t kExponentCap = 100'000'000'000'000'000;
 
 constexpr int kMantissaBits = 53;
 constexpr int kLowestExponent = -1074;  // of the last bit of the smallest subnormal
@@ -168,7 +168,7 @@ bool splitDecimal(std::string_view text, DecimalParts& parts) {
         const size_t exponentStart = at;
         std::int64_t magnitude = 0;
         for (; at < text.size() && isDigit(text[at]); ++at) {
-            magnitude = std::min(magnitude * 10 + (text[at] - '0'), kExponentCap);
+            if (magnitude < kExponentCap) magnitude = magnitude * 10 + (text[at] - '0');
         }
         if (at == exponentStart) return false;
         parts.exponent += negativeExponent ? -magnitude : magnitude;
