@@ -6,7 +6,7 @@
 PRESET := $(if $(filter true,$(CI)),ci,default)
 BUILD_DIR := build/$(PRESET)
 
-.PHONY: run test test-e2e-stress test-sanitize test-windows windows package-windows deps-windows fuzz soak package package-check build deps \
+.PHONY: run test test-e2e-stress test-sanitize test-windows windows package-windows deps-windows test-web deps-web fuzz soak package package-check build deps \
         configure format tidy clean screenshots art bench
 
 run: build
@@ -64,6 +64,21 @@ package-windows: windows
 
 deps-windows:
 	@packaging/install-debian-deps.sh packaging/debian-windows-deps.txt --no-install-recommends
+
+# The web build, compiled with Debian's emscripten into build/web (the
+# runtime core, the game, the side windows, the pictures and the headless
+# backend, without Qt or the POSIX services), its tests run under Node; and
+# the browser set-up of the page tests, Debian's Chromium driven by the
+# playwright-core of tests/web/package-lock.json. Nothing is downloaded
+# while building; `npm ci` fetches the pinned playwright-core as a test.
+WEB_WERROR := $(if $(filter true,$(CI)),ON,OFF)
+test-web: deps-web
+	cmake --preset web -DKLONKATRON_WERROR=$(WEB_WERROR)
+	cmake --build build/web
+	ctest --test-dir build/web --output-on-failure
+
+deps-web:
+	@packaging/install-debian-deps.sh packaging/debian-web-deps.txt --no-install-recommends
 
 # A Debian package of the program, in the build folder.
 package: build

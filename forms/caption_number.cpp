@@ -1,11 +1,9 @@
 #include "forms/caption_number.h"
 
-#include <algorithm>
-#include <cctype>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 
+#include "forms/decimal_to_double.h"
 #include "forms/runtime_error.h"
 
 namespace forms {
@@ -34,29 +32,6 @@ bool parsePlainDigits(std::string_view text, double& out) {
     return true;
 }
 
-// The power of ten of the first significant digit of a number's text that
-// from_chars has read in full ("0.05" gives -2, "12e3" gives 4). Only the
-// sign of the result matters, so the exponent is capped.
-std::int64_t leadingPowerOfTen(std::string_view text) {
-    if (text.front() == '-') text.remove_prefix(1);
-    const size_t exponentAt = std::min(text.find_first_of("eE"), text.size());
-    const std::string_view mantissa = text.substr(0, exponentAt);
-    const auto point = static_cast<std::int64_t>(std::min(mantissa.find('.'), mantissa.size()));
-    const auto first = static_cast<std::int64_t>(mantissa.find_first_of("123456789"));
-    const std::int64_t power = first < point ? point - first - 1 : point - first;
-
-    std::string_view exponent = text.substr(std::min(exponentAt + 1, text.size()));
-    const bool negative = !exponent.empty() && exponent.front() == '-';
-    if (!exponent.empty() && (exponent.front() == '-' || exponent.front() == '+')) {
-        exponent.remove_prefix(1);
-    }
-    std::int64_t magnitude = 0;
-    for (const char c : exponent) {
-        magnitude = std::min<std::int64_t>(magnitude * 10 + (c - '0'), 1 << 30);
-    }
-    return negative ? power - magnitude : power + magnitude;
-}
-
 }  // namespace
 
 double parseNumber(std::string_view text) {
@@ -64,31 +39,23 @@ double parseNumber(std::string_view text) {
     if (parsePlainDigits(text, value)) return value;
 
     text = trimBlanks(text);
-    if (text.empty()) throw RuntimeError(RuntimeError::TypeMismatch);
-    const bool leadingPlus = text.front() == '+';
-    if (leadingPlus) text.remove_prefix(1);
-    const char* first = text.data();
-    const char* last = first + text.size();
-    // from_chars accepts "inf" and "nan" (also after a minus sign), which are
-    // no numbers in a caption.
-    const std::string_view digits = !text.empty() && text.front() == '-' ? text.substr(1) : text;
-    if (digits.empty() ||
-        !(std::isdigit(static_cast<unsigned char>(digits.front())) || digits.front() == '.')) {
-        throw RuntimeError(RuntimeError::TypeMismatch);
+    // One plus sign may lead, never before a minus sign.
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+        if (!text.empty() && text.front() == '-') throw RuntimeError(RuntimeError::TypeMismatch);
     }
-    if (leadingPlus && text.front() == '-') throw RuntimeError(RuntimeError::TypeMismatch);
-    const auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
-    // Text after a number makes no number, however large the number.
-    if (error == std::errc::invalid_argument || end != last) {
-        throw RuntimeError(RuntimeError::TypeMismatch);
+    // Text after a number makes no number, however large the number; a
+    // number too close to zero to tell from it reads as zero.
+    const DecimalReading reading = readDecimal(text);
+    switch (reading.outcome) {
+        case DecimalReading::Outcome::Number:
+            return reading.value;
+        case DecimalReading::Outcome::TooLarge:
+            throw RuntimeError(RuntimeError::Overflow);
+        case DecimalReading::Outcome::NotNumber:
+            break;
     }
-    if (error == std::errc::result_out_of_range) {
-        // Out of range on the small side is a number too close to zero to
-        // tell from it; only the large side overflows.
-        if (leadingPowerOfTen(text) < 0) return text.front() == '-' ? -0.0 : 0.0;
-        throw RuntimeError(RuntimeError::Overflow);
-    }
-    return value;
+    throw RuntimeError(RuntimeError::TypeMismatch);
 }
 
 std::string formatNumber(double value) {

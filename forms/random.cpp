@@ -1,13 +1,17 @@
 #include "forms/random.h"
 
-#include <bit>
+#include <cstring>
 
 namespace forms {
 
 void Random::randomize(double seed) {
     // Seeds that differ by a fraction of a second give different sequences:
-    // every bit of the single-precision value takes part.
-    const auto bits = std::bit_cast<std::uint32_t>(static_cast<float>(seed));
+    // every bit of the single-precision value takes part. (The bits are
+    // copied rather than bit_cast, which not every C++ library has.)
+    const float single = static_cast<float>(seed);
+    std::uint32_t bits = 0;
+    static_assert(sizeof bits == sizeof single);
+    std::memcpy(&bits, &single, sizeof bits);
     const std::uint32_t folded = bits ^ (bits >> 8) ^ (bits << 8);
     state_ = (state_ ^ folded) & kMask;
 }

@@ -7,13 +7,17 @@ set -euo pipefail
 
 list="${1:-$(dirname "$0")/debian-build-deps.txt}"
 shift || true
+# A package counts as present when an installed package provides it, as
+# another vendor's nodejs provides npm.
+provided=" $(dpkg-query -W -f='${db:Status-Abbrev} ${Provides}\n' 2>/dev/null |
+    sed -n 's/^ii *//p' | sed 's/([^)]*)//g; s/[,|]/ /g' | tr -s ' \n' ' ') "
 missing=()
 while read -r package; do
     package="${package%%#*}"
     package="${package//[[:space:]]/}"
     [ -n "$package" ] || continue
     status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
-    [ "$status" = "install ok installed" ] || missing+=("$package")
+    [ "$status" = "install ok installed" ] || [[ "$provided" == *" $package "* ]] || missing+=("$package")
 done <"$list"
 
 [ ${#missing[@]} -eq 0 ] && exit 0
