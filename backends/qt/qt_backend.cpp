@@ -53,7 +53,10 @@ int QtBackend::run() {
 
 std::unique_ptr<FormView> QtBackend::showForm(Form& form) { return makeFormView(*this, form); }
 
-MsgResult QtBackend::showMessageBox(const MessageBoxRequest& request) {
+namespace {
+
+// Runs the box's own modal loop, as a QMessageBox does, and gives its answer.
+MsgResult runMessageBox(const MessageBoxRequest& request) {
     QMessageBox box(iconOf(request.icon), QString::fromStdString(request.title),
                     QString::fromStdString(request.text));
     box.setWindowModality(Qt::ApplicationModal);
@@ -83,6 +86,12 @@ MsgResult QtBackend::showMessageBox(const MessageBoxRequest& request) {
             return answer == yes ? MsgResult::Yes : MsgResult::No;
     }
     return MsgResult::Ok;
+}
+
+}  // namespace
+
+void QtBackend::showMessageBox(int id, const MessageBoxRequest& request) {
+    app().messageBoxAnswered(id, runMessageBox(request));
 }
 
 std::int64_t QtBackend::monotonicMicros() { return alarm_.now(); }

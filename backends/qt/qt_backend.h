@@ -18,7 +18,7 @@ public:
     int run() override;
     void programEnded() override;
     std::unique_ptr<FormView> showForm(Form& form) override;
-    MsgResult showMessageBox(const MessageBoxRequest& request) override;
+    void showMessageBox(int id, const MessageBoxRequest& request) override;
     std::int64_t monotonicMicros() override;
     void setAlarm(std::optional<std::int64_t> micros) override;
     DateTime localNow() override;

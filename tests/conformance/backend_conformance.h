@@ -136,7 +136,7 @@ protected:
             form->onLoad = [f = form.get()] { f->control("Hidden").setVisible(false); };
             form->control("Ok").onClick = [this] {
                 note("Ok");
-                onOk();
+                return onOk();
             };
             form->control("Cancel").onClick = [this] { note("Cancel"); };
             form->control("Target").onMouseDown = [this](const forms::MouseEvent&) {
@@ -145,7 +145,7 @@ protected:
             form->control("Target").onMouseUp = [this](const forms::MouseEvent& e) {
                 note(e.x < 0 && e.y < 0 ? "MouseUp outside" : "MouseUp");
             };
-            form->get<forms::Timer>("Tick").onTimer = [this] { onTick(); };
+            form->get<forms::Timer>("Tick").onTimer = [this] { return onTick(); };
             return form;
         });
         app_->registerForm("Other", [](forms::Application& app) {
@@ -185,8 +185,8 @@ protected:
         harness().settle();
     }
 
-    std::function<void()> onOk = [] {};
-    std::function<void()> onTick = [] {};
+    forms::Handler onOk = [] {};
+    forms::Handler onTick = [] {};
     std::vector<std::string> log_;
 
 private:
@@ -289,7 +289,9 @@ TEST_P(BackendConformance, TimersTickUnderAMessageBoxUntilItIsAnswered) {
     int ticks = 0;
     onTick = [&ticks] { ++ticks; };
     forms::MsgResult answer{};
-    onOk = [this, &answer] { answer = app().msgBox("Wait", forms::MsgButtons::YesNo); };
+    onOk = [this, &answer]() -> forms::Task {
+        answer = co_await app().msgBox("Wait", forms::MsgButtons::YesNo);
+    };
     harness().answerMessageBox({"Wait", "Conformance", forms::MsgButtons::YesNo},
                                forms::MsgResult::No, [&ticks] { return ticks >= 3; });
     form.get<forms::Timer>("Tick").setEnabled(true);
