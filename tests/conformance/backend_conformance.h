@@ -301,4 +301,43 @@ TEST_P(BackendConformance, TimersTickUnderAMessageBoxUntilItIsAnswered) {
     EXPECT_EQ(log_, (std::vector<std::string>{"Ok"}));
 }
 
+TEST_P(BackendConformance, AHandlerGoesOnAfterEachOfItsBoxesInOrder) {
+    forms::Form& form = shown();
+    forms::MsgResult first{};
+    forms::MsgResult second{};
+    onOk = [this, &first, &second]() -> forms::Task {
+        first = co_await app().msgBox("First", forms::MsgButtons::YesNo);
+        note("between");
+        // The second box is answered once it shows, as the first was.
+        harness().answerMessageBox({"Second", "Conformance", forms::MsgButtons::OkCancel},
+                                   forms::MsgResult::Cancel, [] { return true; });
+        second = co_await app().msgBox("Second", forms::MsgButtons::OkCancel);
+        note("after");
+    };
+    harness().answerMessageBox({"First", "Conformance", forms::MsgButtons::YesNo},
+                               forms::MsgResult::Yes, [] { return true; });
+    pressKey(form, forms::kKeyEnter);
+    EXPECT_EQ(log_, (std::vector<std::string>{"Ok", "between", "after"}));
+    EXPECT_EQ(first, forms::MsgResult::Yes);
+    EXPECT_EQ(second, forms::MsgResult::Cancel);
+    EXPECT_FALSE(app().handlerWaits());
+}
+
+TEST_P(BackendConformance, AHandlerEndingTheProgramAfterItsBoxClosesEveryWindow) {
+    app().show("Other");
+    forms::Form& form = shown();
+    onOk = [this]() -> forms::Task {
+        co_await app().msgBox("Bye");
+        app().end();
+        note("never");
+    };
+    harness().answerMessageBox({"Bye", "Conformance"}, forms::MsgResult::Ok, [] { return true; });
+    pressKey(form, forms::kKeyEnter);
+    EXPECT_EQ(app().run(), 0);
+    EXPECT_TRUE(app().ended());
+    EXPECT_EQ(log_, (std::vector<std::string>{"Ok"}));
+    EXPECT_FALSE(harness().windowShown(referenceDesign()));
+    EXPECT_FALSE(harness().windowShown(otherDesign()));
+}
+
 }  // namespace klonkatron::testing::conformance
