@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QList>
+#include <QMessageBox>
 #include <QObject>
+#include <QPointer>
 
 #include "backends/qt/precise_alarm.h"
 #include "forms/backend.h"
@@ -27,6 +30,7 @@ public:
 private:
     PreciseAlarm alarm_;
     bool looping_ = false;
+    QList<QPointer<QMessageBox>> openBoxes_;
 };
 
 }  // namespace forms::qt
