@@ -16,8 +16,9 @@ using namespace forms::reg;
 
 TEST(WebSystem, StartsNothingFindsNothingAndReadsNoRegistry) {
     const auto system = forms::makeNativeSystem();
-    EXPECT_EQ(runTimeErrorOf([&] { (void)system->shell("/bin/true", forms::WindowStyle::Hidden); }),
-              forms::RuntimeError::FileNotFound);
+    EXPECT_EQ(
+        runTimeErrorOf([&] { (void)system->shell("/bin/true", forms::StartedWindow::Hidden); }),
+        forms::RuntimeError::FileNotFound);
     EXPECT_EQ(system->findFile("klonkatron.html", 0), "");
     forms::Registry::Key key = 1;
     EXPECT_EQ(system->registry().openKey(
@@ -28,7 +29,7 @@ TEST(WebSystem, StartsNothingFindsNothingAndReadsNoRegistry) {
 
 TEST(WebSystem, TheAboutWindowsToolIsUnavailable) {
     HeadlessProgram program(SystemChoice::Native);
-    auto& runtime = program.runtime();
+    auto& runtime = program.driver();
     program.start();
     runtime.clickButton(window::kSplash, "Command1");
     runtime.clickButton(window::kBoard, "Command2");
