@@ -35,15 +35,20 @@ changed_pixels() {
 # else 1024x768. A test may not rely on where the server starts its pointer
 # (Xvfb's middle of the screen, another server elsewhere):
 # KLONKATRON_E2E_POINTER ("x y", or "random") puts it elsewhere at the start.
+# The server never resets: by default an X server starts afresh whenever
+# its last client leaves, which put the pointer back in the middle the
+# moment the xdotool that moved it left, and a client connecting during
+# that reset (a window manager started right after the server answered)
+# now and then found no display.
 start_display() {
     local size=${XVFB_SIZE:-${KLONKATRON_E2E_SCREEN:-1024x768}}
     if [ -n "${XVFB_DISPLAY:-}" ]; then
-        Xvfb "$XVFB_DISPLAY" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+        Xvfb "$XVFB_DISPLAY" -screen 0 "${size}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
         xvfb=$!
         export DISPLAY=$XVFB_DISPLAY
     else
         exec {displayfd}<> <(:)
-        Xvfb -displayfd "$displayfd" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+        Xvfb -displayfd "$displayfd" -screen 0 "${size}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
         xvfb=$!
         local number
         read -r -t 30 number <&"$displayfd" || fail "Xvfb did not start"
