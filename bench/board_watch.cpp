@@ -27,6 +27,7 @@ void BoardWatch::wrap(Ticks& ticks) {
     ticks.timer.onTimer = [this, &ticks, handler = ticks.timer.onTimer] {
         ticks.actual.push_back(app_.scheduler().now());
         handler();
+        if (afterPopUpTick) afterPopUpTick();
     };
 }
 
