@@ -10,12 +10,13 @@ BoardWatch::BoardWatch(forms::Application& app, klonkatron::Form1& board)
     wrap(popUp_);
     wrap(hide_);
     // The level check is where the pop-up timers change pace; a timer counts
-    // afresh from the moment its interval changed.
-    check_.onTimer = [this, check = check_.onTimer] {
+    // afresh from the moment its interval changed. The wrappers wait for
+    // the handlers they wrap, which may wait for a message box.
+    check_.onTimer = [this, check = check_.onTimer]() -> forms::Task {
         const int popUpBefore = popUp_.timer.interval();
         const int hideBefore = hide_.timer.interval();
         const std::int64_t now = app_.scheduler().now();
-        check();
+        co_await check();
         if (popUp_.timer.interval() != popUpBefore) restart(popUp_, now);
         if (hide_.timer.interval() != hideBefore) restart(hide_, now);
         if (afterCheck) afterCheck();
@@ -24,9 +25,9 @@ BoardWatch::BoardWatch(forms::Application& app, klonkatron::Form1& board)
 
 void BoardWatch::wrap(Ticks& ticks) {
     ticks.actual.reserve(1 << 16);
-    ticks.timer.onTimer = [this, &ticks, handler = ticks.timer.onTimer] {
+    ticks.timer.onTimer = [this, &ticks, handler = ticks.timer.onTimer]() -> forms::Task {
         ticks.actual.push_back(app_.scheduler().now());
-        handler();
+        co_await handler();
         if (afterPopUpTick) afterPopUpTick();
     };
 }

@@ -195,8 +195,8 @@ if [ "${BASH_SOURCE[0]}" = "$0" ]; then
     prepare_display
     trap 'stop_display; rm -rf "$work"' EXIT
     files=() header="| State | Platform |" rule="|---|---|"
-    for spec in "$@"; do
-        IFS=: read -r label build windows_build <<<"$spec"
+    for entry in "$@"; do
+        IFS=: read -r label build windows_build <<<"$entry"
         echo "Wake-ups: $label, ${seconds} s a state" >&2
         measure_wakeups "$seconds" "$build" "${windows_build:-}" "$work/wake.$label"
         files+=("$work/wake.$label")

@@ -21,3 +21,11 @@ set(CMAKE_CXX_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env NODE_PATH=${KLONKATRON_NOD
 # they would be downloaded while building.
 add_compile_options(-fwasm-exceptions)
 add_link_options(-fwasm-exceptions -sALLOW_MEMORY_GROWTH=1)
+
+# A handler that waits for a message box is a coroutine, and an awaited one
+# hands over to the one awaiting it directly (symmetric transfer), which
+# WebAssembly does by tail calls (in the major browsers since 2023, in Node
+# 20). Clang 14's library has only the experimental coroutine header, whose
+# coming removal it warns of (forms/coroutine.h picks the header).
+add_compile_options(-mtail-call -Wno-deprecated-experimental-coroutine)
+add_link_options(-mtail-call)

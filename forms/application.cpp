@@ -45,6 +45,7 @@ Application::Application(Backend& backend, SystemServices& system, std::string t
 Application::~Application() {
     ended_ = true;
     alarm_.stop();
+    abandonWaiting([](const RunningHandler&) { return true; });
     for (auto& form : loaded_) release(*form);
     backend_.app_ = nullptr;
 }
@@ -130,6 +131,8 @@ void Application::unload(Form& form) {
     const auto it = std::find_if(loaded_.begin(), loaded_.end(),
                                  [&form](const auto& loaded) { return loaded.get() == &form; });
     if (it == loaded_.end()) return;
+    // Its handlers that wait in boxes would go on in a window that is gone.
+    abandonWaiting([&form](const RunningHandler& handler) { return handler.form == &form; });
     release(form);
     unloaded_.push_back(std::move(*it));
     loaded_.erase(it);
@@ -167,14 +170,32 @@ void Application::settle() {
 void Application::dispatch(Form& form, const Handler& handler, HandlerName name) {
     if (ended_ || !form.isLoaded() || !handler) return;
     HandlerScope scope(*this);
+    runStep({{}, &form, name}, [&handler](Task& task) {
+        task = handler();
+        task.start();
+    });
+}
+
+void Application::runStep(RunningHandler running, const std::function<void(Task&)>& step) {
     try {
-        handler();
+        stoppedInBox_ = 0;
+        step(running.task);
+        if (!running.task.done()) {
+            // It stopped in the box it opened last, and goes on when that
+            // box is answered.
+            const auto box = openBoxes_.find(std::exchange(stoppedInBox_, 0));
+            if (box == openBoxes_.end())
+                throw std::logic_error("a handler waits for something other than a message box");
+            box->second.handler = std::move(running);
+            return;
+        }
+        running.task.rethrowIfFailed();
     } catch (const RuntimeError& error) {
         lastError_ = error;
         ++errorCount_;
         stateMovedOn();    // the error count is state too
         contactOutside();  // and the line on the error log an effect
-        if (errorLog_) errorLog_(errorLine(error, form, name));
+        if (errorLog_) errorLog_(errorLine(error, *running.form, running.name));
     } catch (const EndRequest&) {
         // The handler called end(): it stops here, and so does the program.
     }
@@ -218,7 +239,7 @@ void Application::stateMovedOn() {
 void Application::fireTimer(Timer& timer) {
     // A tick that falls due while the timer's own handler still runs (inside
     // a message box) is skipped.
-    if (timer.inHandler_) return;
+    if (timer.inHandler_ || waitsInBox(timer)) return;
     const std::uint64_t generation = stateGeneration_;
     const std::uint64_t contacts = outsideContacts_;
     std::vector<const Control*> touched;
@@ -251,21 +272,74 @@ void Application::runDueTimers() {
 
 // --- Services ------------------------------------------------------------
 
-MsgResult Application::msgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
-                              const std::string& title) {
-    contactOutside();
-    const MsgResult answer = alarm_.whileModal([&] {
-        return backend_.showMessageBox({text, title.empty() ? title_ : title, buttons, icon});
+Application::MessageBoxWait Application::msgBox(const std::string& text, MsgButtons buttons,
+                                                MsgIcon icon, const std::string& title) {
+    return {*this, {text, title.empty() ? title_ : title, buttons, icon}};
+}
+
+bool Application::MessageBoxWait::await_suspend(coro::coroutine_handle<> waiting) {
+    app_.contactOutside();
+    const int id = app_.nextBoxId_++;
+    app_.openBoxes_[id] = {this, waiting, std::nullopt};
+    try {
+        app_.alarm_.whileModal([&] { app_.backend_.showMessageBox(id, request_); });
+    } catch (...) {
+        app_.openBoxes_.erase(id);
+        throw;
+    }
+    // Answered at once (the backend ran the box itself), or the program
+    // ended while it opened: no waiting.
+    if (answer_ || app_.ended_) {
+        app_.openBoxes_.erase(id);
+        return false;
+    }
+    app_.stoppedInBox_ = id;
+    return true;
+}
+
+MsgResult Application::MessageBoxWait::await_resume() const {
+    // The program ended while the box was open: the handler stops too.
+    if (app_.ended_ || !answer_) throw EndRequest{};
+    return *answer_;
+}
+
+void Application::messageBoxAnswered(int id, MsgResult answer) {
+    const auto box = openBoxes_.find(id);
+    if (box == openBoxes_.end()) return;  // its handler is gone
+    box->second.wait->answer_ = answer;
+    // Answered while it opens: the handler goes on by itself.
+    if (!box->second.handler) return;
+    RunningHandler running = std::move(*box->second.handler);
+    coro::coroutine_handle<> goOn = box->second.goOn;
+    openBoxes_.erase(box);
+    HandlerScope scope(*this);
+    runStep(std::move(running), [goOn](Task&) mutable { goOn.resume(); });
+}
+
+bool Application::waitsInBox(const Control& control) const {
+    return std::any_of(openBoxes_.begin(), openBoxes_.end(), [&control](const auto& box) {
+        return box.second.handler && box.second.handler->name.control == &control;
     });
-    // The program may have ended while the box was open (a timer's handler
-    // called end()); the handler that opened it stops too.
-    if (ended_ && depth_ > 0) throw EndRequest{};
-    return answer;
+}
+
+void Application::abandonWaiting(const std::function<bool(const RunningHandler&)>& which) {
+    std::vector<Task> abandoned;
+    for (auto box = openBoxes_.begin(); box != openBoxes_.end();) {
+        if (box->second.handler && which(*box->second.handler)) {
+            abandoned.push_back(std::move(box->second.handler->task));
+            box = openBoxes_.erase(box);
+        } else {
+            ++box;
+        }
+    }
+    // Destroyed after the list is whole again: a frame's destructors might
+    // reach the runtime.
 }
 
 void Application::closeAll() {
     if (ended_) return;
     ended_ = true;
+    abandonWaiting([](const RunningHandler&) { return true; });
     for (auto& form : loaded_) release(*form);
     unloaded_.insert(unloaded_.end(), std::make_move_iterator(loaded_.begin()),
                      std::make_move_iterator(loaded_.end()));

@@ -17,6 +17,7 @@
 #include "forms/runtime_error.h"
 #include "forms/scheduler.h"
 #include "forms/system/system_services.h"
+#include "forms/task.h"
 #include "forms/timer_alarm.h"
 
 namespace forms {
@@ -100,9 +101,34 @@ public:
     void setMainForm(std::string name) { mainForm_ = std::move(name); }
 
     // --- Services of the logic ---------------------------------------------
-    // Blocks until answered; without a title it shows the program's title.
-    MsgResult msgBox(const std::string& text, MsgButtons buttons = MsgButtons::Ok,
-                     MsgIcon icon = MsgIcon::None, const std::string& title = {});
+    // A message box for a handler to wait for, `co_await app.msgBox(...)`,
+    // which gives the answer; without a title it shows the program's title.
+    // Other timers tick and windows work while it is open. The handler's
+    // tick is skipped meanwhile. Should its window be unloaded or the
+    // program end first, the handler is destroyed where it waits and runs
+    // no further; the box's answer then goes nowhere.
+    class [[nodiscard]] MessageBoxWait {
+    public:
+        bool await_ready() const noexcept { return false; }
+        // Shows the box; does not wait when the answer came at once.
+        bool await_suspend(coro::coroutine_handle<> waiting);
+        MsgResult await_resume() const;
+
+    private:
+        friend class Application;
+        MessageBoxWait(Application& app, MessageBoxRequest request)
+            : app_(app), request_(std::move(request)) {}
+
+        Application& app_;
+        MessageBoxRequest request_;
+        std::optional<MsgResult> answer_;
+    };
+    MessageBoxWait msgBox(const std::string& text, MsgButtons buttons = MsgButtons::Ok,
+                          MsgIcon icon = MsgIcon::None, const std::string& title = {});
+    // The backend's report of a box's answer.
+    void messageBoxAnswered(int id, MsgResult answer);
+    // Whether a handler waits for the answer of a box.
+    [[nodiscard]] bool handlerWaits() const { return !openBoxes_.empty(); }
     // Ends the program at once: every window closes without running
     // handlers, no further handler runs, and the handler that called it stops.
     void end();
@@ -183,6 +209,28 @@ private:
         Application& app_;
     };
 
+    // A handler that runs, or waits in a box: its coroutine, if it is one,
+    // and what a run-time error names.
+    struct RunningHandler {
+        Task task;
+        Form* form;
+        HandlerName name;
+    };
+    // A box on the screen: who waits for it, where to go on, and the
+    // handler to go on with once it has stopped (none while the box opens).
+    struct OpenBox {
+        MessageBoxWait* wait;
+        coro::coroutine_handle<> goOn;
+        std::optional<RunningHandler> handler;
+    };
+    // Runs one step of a handler (its start, or its going on after a box).
+    // A run-time error or end() ends it; a handler stopped in a box waits.
+    void runStep(RunningHandler running, const std::function<void(Task&)>& step);
+    // Whether a handler of that control waits in a box.
+    [[nodiscard]] bool waitsInBox(const Control& control) const;
+    // Destroys the handlers that wait in boxes, where `which` holds.
+    void abandonWaiting(const std::function<bool(const RunningHandler&)>& which);
+
     void timerChanged(Timer& timer);
     // The logic reached something outside the windows' state: the clock,
     // random numbers, the system, the backend, a message box, a window
@@ -222,6 +270,9 @@ private:
     std::uint64_t stateGeneration_ = 0;
     mutable std::uint64_t outsideContacts_ = 0;
     StateObserver stateObserver_;
+    std::map<int, OpenBox> openBoxes_;  // by the box's id
+    int nextBoxId_ = 1;
+    int stoppedInBox_ = 0;  // the box the last step stopped in
 };
 
 }  // namespace forms

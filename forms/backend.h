@@ -31,9 +31,12 @@ public:
 
     // Makes and shows the window of a loaded form.
     virtual std::unique_ptr<FormView> showForm(Form& form) = 0;
-    // Shows a message box and blocks until it is answered, running the
-    // event loop meanwhile: the alarm and input go on under it.
-    virtual MsgResult showMessageBox(const MessageBoxRequest& request) = 0;
+    // Shows a message box, and reports its answer by
+    // app().messageBoxAnswered(id, answer): later, from the event loop, or
+    // before returning where the backend runs the box's modal loop itself.
+    // Until then the alarm and the other windows' input go on. A box still
+    // open when the program ends goes away unanswered.
+    virtual void showMessageBox(int id, const MessageBoxRequest& request) = 0;
 
     // A steady clock, in microseconds, that the timers count on.
     virtual std::int64_t monotonicMicros() = 0;

@@ -2,6 +2,10 @@
 
 #include <functional>
 #include <string_view>
+#include <type_traits>
+#include <utility>
+
+#include "forms/task.h"
 
 namespace forms {
 
@@ -50,7 +54,31 @@ struct HandlerName {
     const Control* control = nullptr;
 };
 
-using Handler = std::function<void()>;
+// An event handler: a plain function, or a coroutine returning Task when it
+// waits for a message box.
+class Handler {
+public:
+    Handler() = default;
+    template <class F>
+    requires std::is_invocable_v<F&> Handler(
+        F handler) {  // NOLINT(google-explicit-constructor): assigned as a lambda
+        if constexpr (std::is_same_v<std::invoke_result_t<F&>, Task>) {
+            run_ = std::move(handler);
+        } else {
+            run_ = [handler = std::move(handler)]() mutable -> Task {
+                handler();
+                return {};
+            };
+        }
+    }
+    explicit operator bool() const { return static_cast<bool>(run_); }
+    // A plain handler has run when this returns; a waiting one has not
+    // started yet.
+    Task operator()() const { return run_(); }
+
+private:
+    std::function<Task()> run_;
+};
 using MouseHandler = std::function<void(const MouseEvent&)>;
 // A key-press handler may set the character to 0 to swallow the key.
 using KeyPressHandler = std::function<void(int& keyAscii)>;

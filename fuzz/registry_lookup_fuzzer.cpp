@@ -136,7 +136,9 @@ void checkStart(const RegistryScenario& scenario) {
     AboutWindow window(system);
 
     // Any run-time error that left StartSysInfo would end the run here.
-    window.about().StartSysInfo();
+    forms::Task start = window.about().StartSysInfo();
+    start.start();
+    start.rethrowIfFailed();
 
     const std::optional<std::string> start = expectedStart(scenario, system);
     require(system.started.size() == (start ? 1 : 0), "a start was asked for, or none");

@@ -142,12 +142,12 @@ void Form1::bindHandlers() {
     onMouseMove = ignoringEvent([this] { Form_MouseMove(); });
 
     // Level progression
-    Timer4.onTimer = [this] { Timer4_Timer(); };
+    Timer4.onTimer = [this] { return Timer4_Timer(); };
 
     // Game clock and end of game
     Timer5.onTimer = [this] { Timer5_Timer(); };
     Timer6.onTimer = [this] { Timer6_Timer(); };
-    Command1.onClick = [this] { Command1_Click(); };
+    Command1.onClick = [this] { return Command1_Click(); };
 
     // Kill-o-meter
     killometer.onTimer = [this] { killometer_Timer(); };

@@ -75,13 +75,13 @@ private:
     void Form_MouseMove();
 
     // Level progression
-    void Timer4_Timer();
-    void apply(const Threshold& threshold);
+    forms::Task Timer4_Timer();
+    forms::Task apply(const Threshold& threshold);
 
     // Game clock and end of game
     void Timer5_Timer();
     void Timer6_Timer();
-    void Command1_Click();
+    forms::Task Command1_Click();
 
     // Kill-o-meter
     void killometer_Timer();

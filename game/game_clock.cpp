@@ -12,7 +12,7 @@ void Form1::Timer5_Timer() { timescore.setNumber(timescore.number() + 1); }
 
 void Form1::Timer6_Timer() { time.setCaption(app().format(app().now(), "dddd, hh:mm")); }
 
-void Form1::Command1_Click() {
+forms::Task Form1::Command1_Click() {
     const bool playedLongEnough = timescore.number() > 1;
     const bool scored = score.number() > 1;
     if (playedLongEnough && scored) {
@@ -20,10 +20,12 @@ void Form1::Command1_Click() {
         const std::string text = "Your total score was: " + score.caption() + " - " +
                                  timescore.caption() + "= " +
                                  forms::formatNumber(score.number() - timescore.number()) + "!";
-        app().msgBox(text, forms::MsgButtons::Ok, forms::MsgIcon::Information, "Your Score...");
+        co_await app().msgBox(text, forms::MsgButtons::Ok, forms::MsgIcon::Information,
+                              "Your Score...");
     }
     // Either answer leads to the end.
-    app().msgBox("Have a nice day!", forms::MsgButtons::YesNo, forms::MsgIcon::None, kProgramTitle);
+    co_await app().msgBox("Have a nice day!", forms::MsgButtons::YesNo, forms::MsgIcon::None,
+                          kProgramTitle);
     app().end();
 }
 

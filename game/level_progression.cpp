@@ -4,15 +4,18 @@
 
 namespace klonkatron {
 
-void Form1::Timer4_Timer() {
+forms::Task Form1::Timer4_Timer() {
     // Exact equality only: a score that has moved past a threshold, or passed
-    // it while the check was off, no longer counts.
+    // it while the check was off, no longer counts. No two rows share a
+    // score. Only a tick on a threshold starts a waiting handler, so the
+    // thousand ticks a second off them cost no coroutine.
     for (const Threshold& threshold : thresholds_) {
-        if (score.number() == threshold.score) apply(threshold);
+        if (score.number() == threshold.score) return apply(threshold);
     }
+    return {};
 }
 
-void Form1::apply(const Threshold& threshold) {
+forms::Task Form1::apply(const Threshold& threshold) {
     if (!threshold.completesTheGame) {
         Timer1.setInterval(threshold.timer1Interval);
         Timer2.setInterval(threshold.timer2Interval);
@@ -20,8 +23,8 @@ void Form1::apply(const Threshold& threshold) {
     level.setNumber(threshold.level);
     mug.setPicture(threshold.face.picture());
     if (threshold.completesTheGame) {
-        app().msgBox("Klonkatron Compleeted", forms::MsgButtons::Ok, forms::MsgIcon::None,
-                     "Congratulations");
+        co_await app().msgBox("Klonkatron Compleeted", forms::MsgButtons::Ok, forms::MsgIcon::None,
+                              "Congratulations");
         app().end();
     }
 }

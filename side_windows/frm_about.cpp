@@ -7,7 +7,7 @@ namespace klonkatron {
 
 FrmAbout::FrmAbout(forms::Application& app) : Form(app, frmAboutDesign()) {
     get<forms::CommandButton>("cmdOK").onClick = [this] { cmdOK_Click(); };
-    get<forms::CommandButton>("cmdSysInfo").onClick = [this] { cmdSysInfo_Click(); };
+    get<forms::CommandButton>("cmdSysInfo").onClick = [this] { return cmdSysInfo_Click(); };
     get<forms::Image>("Image1").onClick = [this] { Image1_Click(); };
 }
 

@@ -17,7 +17,7 @@ public:
 
     // Starts the system-information tool, or says that there is none. Every
     // run-time error on the way ends in that message.
-    void StartSysInfo();
+    forms::Task StartSysInfo();
 
     // Reads one registry value into `valueText`: a text as it is stored, a
     // 32-bit number as "&h" and hexadecimal digits; any other type leaves
@@ -27,7 +27,7 @@ public:
 
 private:
     void cmdOK_Click();
-    void cmdSysInfo_Click() { StartSysInfo(); }
+    forms::Task cmdSysInfo_Click() { return StartSysInfo(); }
     void Image1_Click();
 
     // The path of the tool from the two look-ups, or false.

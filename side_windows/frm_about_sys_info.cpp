@@ -55,17 +55,17 @@ private:
 
 }  // namespace
 
-void FrmAbout::StartSysInfo() {
+forms::Task FrmAbout::StartSysInfo() {
     try {
         std::string path;
         if (findSysInfo(path)) {
             app().shell(path, forms::StartedWindow::NormalFocus);
-            return;
+            co_return;
         }
     } catch (const RuntimeError&) {
         // Every failure on the way ends in the one message below.
     }
-    app().msgBox("System Information Is Unavailable At This Time", forms::MsgButtons::Ok);
+    co_await app().msgBox("System Information Is Unavailable At This Time", forms::MsgButtons::Ok);
 }
 
 bool FrmAbout::findSysInfo(std::string& path) {

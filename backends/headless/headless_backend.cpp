@@ -56,9 +56,16 @@ void HeadlessBackend::expectMessageBox(MessageBoxRequest request, MsgResult answ
     expected_.push_back({std::move(request), answer, std::move(whileOpen)});
 }
 
-MsgResult HeadlessBackend::showMessageBox(const MessageBoxRequest& request) {
+void HeadlessBackend::expectOpenMessageBox(MessageBoxRequest request) {
+    expected_.push_back({std::move(request), std::nullopt, {}});
+}
+
+void HeadlessBackend::showMessageBox(int id, const MessageBoxRequest& request) {
     shown_.push_back(request);
-    if (expected_.empty() && responder_) return responder_(request);
+    if (expected_.empty() && responder_) {
+        app().messageBoxAnswered(id, responder_(request));
+        return;
+    }
     if (expected_.empty())
         throw UnexpectedMessageBox("unexpected message box " + describe(request));
     Expectation next = std::move(expected_.front());
@@ -67,8 +74,19 @@ MsgResult HeadlessBackend::showMessageBox(const MessageBoxRequest& request) {
         throw UnexpectedMessageBox("message box " + describe(request) + ", expected " +
                                    describe(next.request));
     }
+    if (!next.answer) {
+        open_.push_back(id);
+        return;
+    }
     if (next.whileOpen) next.whileOpen();
-    return next.answer;
+    app().messageBoxAnswered(id, *next.answer);
+}
+
+void HeadlessBackend::answerOpenBox(MsgResult answer) {
+    if (open_.empty()) throw UnexpectedMessageBox("no message box is open to answer");
+    const int id = open_.front();
+    open_.erase(open_.begin());
+    app().messageBoxAnswered(id, answer);
 }
 
 }  // namespace forms::headless

@@ -39,9 +39,12 @@ public:
     // The event loop without input: the clock jumps from alarm to alarm
     // until the program ends or nothing is left to wake for.
     int run() override;
-    void programEnded() override { programEnded_ = true; }
+    void programEnded() override {
+        programEnded_ = true;
+        open_.clear();
+    }
     std::unique_ptr<FormView> showForm(Form& form) override;
-    MsgResult showMessageBox(const MessageBoxRequest& request) override;
+    void showMessageBox(int id, const MessageBoxRequest& request) override;
     std::int64_t monotonicMicros() override { return now_; }
     void setAlarm(std::optional<std::int64_t> micros) override {
         alarm_ = micros;
@@ -58,10 +61,17 @@ public:
     void setLocale(Locale locale) { locale_ = std::move(locale); }
 
     // Scripts the next message box: the request it must show and the answer
-    // to give. `whileOpen` runs while the box is open (for instance to let
-    // time pass under it).
+    // to give as it opens. `whileOpen` runs while the box is open (for
+    // instance to let time pass under it).
     void expectMessageBox(MessageBoxRequest request, MsgResult answer,
                           std::function<void()> whileOpen = {});
+    // Scripts the next message box to stay open until answerOpenBox()
+    // answers it, as a box on a screen does.
+    void expectOpenMessageBox(MessageBoxRequest request);
+    // The boxes that stay open, by id, oldest first.
+    [[nodiscard]] const std::vector<int>& openBoxes() const { return open_; }
+    // Answers the oldest box that stays open.
+    void answerOpenBox(MsgResult answer);
     // Answers every box that no expectation is queued for, instead of
     // failing: for simulations that let a random player meet any box.
     void answerUnscripted(std::function<MsgResult(const MessageBoxRequest&)> responder) {
@@ -80,7 +90,7 @@ public:
 private:
     struct Expectation {
         MessageBoxRequest request;
-        MsgResult answer;
+        std::optional<MsgResult> answer;  // none: the box stays open
         std::function<void()> whileOpen;
     };
     class View;
@@ -93,6 +103,7 @@ private:
     std::deque<Expectation> expected_;
     std::function<MsgResult(const MessageBoxRequest&)> responder_;
     std::vector<MessageBoxRequest> shown_;
+    std::vector<int> open_;
     std::map<std::string, WindowLog> windows_;
     int windowsShown_ = 0;
     bool programEnded_ = false;

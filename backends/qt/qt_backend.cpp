@@ -5,7 +5,8 @@
 #include <QFont>
 #include <QLocale>
 #include <QMessageBox>
-#include <QPushButton>
+
+#include <utility>
 
 #include "backends/qt/form_window.h"
 #include "forms/application.h"
@@ -53,36 +54,39 @@ int QtBackend::run() {
 
 std::unique_ptr<FormView> QtBackend::showForm(Form& form) { return makeFormView(*this, form); }
 
-MsgResult QtBackend::showMessageBox(const MessageBoxRequest& request) {
-    QMessageBox box(iconOf(request.icon), QString::fromStdString(request.title),
-                    QString::fromStdString(request.text));
-    box.setWindowModality(Qt::ApplicationModal);
-    QAbstractButton* yes = nullptr;
-    QAbstractButton* cancel = nullptr;
+// The box is application-modal but shown without a loop of its own: the
+// event loop that runs the windows runs it too, and its answer reaches the
+// core when it is given.
+void QtBackend::showMessageBox(int id, const MessageBoxRequest& request) {
+    auto* box = new QMessageBox(iconOf(request.icon), QString::fromStdString(request.title),
+                                QString::fromStdString(request.text));
+    box->setWindowModality(Qt::ApplicationModal);
     switch (request.buttons) {
         case MsgButtons::Ok:
-            box.setStandardButtons(QMessageBox::Ok);
+            box->setStandardButtons(QMessageBox::Ok);
             break;
         case MsgButtons::OkCancel:
-            box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-            cancel = box.button(QMessageBox::Cancel);
+            box->setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
             break;
         case MsgButtons::YesNo:
-            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-            yes = box.button(QMessageBox::Yes);
+            box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
             break;
     }
-    box.exec();
-    QAbstractButton* answer = box.clickedButton();
-    switch (request.buttons) {
-        case MsgButtons::Ok:
-            return MsgResult::Ok;
-        case MsgButtons::OkCancel:
-            return answer == cancel || answer == nullptr ? MsgResult::Cancel : MsgResult::Ok;
-        case MsgButtons::YesNo:
-            return answer == yes ? MsgResult::Yes : MsgResult::No;
-    }
-    return MsgResult::Ok;
+    const MsgButtons buttons = request.buttons;
+    connect(box, &QMessageBox::finished, this, [this, id, box, buttons] {
+        // Escape or the close box: Cancel, or No where the box has it.
+        const QMessageBox::StandardButton clicked = box->standardButton(box->clickedButton());
+        MsgResult answer = MsgResult::Ok;
+        if (buttons == MsgButtons::OkCancel && clicked != QMessageBox::Ok)
+            answer = MsgResult::Cancel;
+        if (buttons == MsgButtons::YesNo)
+            answer = clicked == QMessageBox::Yes ? MsgResult::Yes : MsgResult::No;
+        openBoxes_.removeAll(box);
+        box->deleteLater();
+        app().messageBoxAnswered(id, answer);
+    });
+    openBoxes_.append(box);
+    box->show();
 }
 
 std::int64_t QtBackend::monotonicMicros() { return alarm_.now(); }
@@ -134,6 +138,14 @@ void QtBackend::setAlarm(std::optional<std::int64_t> micros) {
 
 void QtBackend::programEnded() {
     alarm_.cancel();
+    // A box still open goes away unanswered.
+    for (const QPointer<QMessageBox>& box : std::exchange(openBoxes_, {})) {
+        if (box) {
+            box->disconnect(this);
+            box->deleteLater();
+            box->hide();
+        }
+    }
     // Outside the loop, Qt's exit would stay pending and close the next
     // dialog the moment it opens.
     if (looping_) QCoreApplication::exit(0);

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QList>
+#include <QMessageBox>
 #include <QObject>
+#include <QPointer>
 
 #include "backends/qt/precise_alarm.h"
 #include "forms/backend.h"
@@ -18,7 +21,7 @@ public:
     int run() override;
     void programEnded() override;
     std::unique_ptr<FormView> showForm(Form& form) override;
-    MsgResult showMessageBox(const MessageBoxRequest& request) override;
+    void showMessageBox(int id, const MessageBoxRequest& request) override;
     std::int64_t monotonicMicros() override;
     void setAlarm(std::optional<std::int64_t> micros) override;
     DateTime localNow() override;
@@ -27,6 +30,7 @@ public:
 private:
     PreciseAlarm alarm_;
     bool looping_ = false;
+    QList<QPointer<QMessageBox>> openBoxes_;
 };
 
 }  // namespace forms::qt

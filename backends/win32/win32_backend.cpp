@@ -87,9 +87,11 @@ bool Win32Backend::offerKey(const MSG& message) {
 
 std::unique_ptr<FormView> Win32Backend::showForm(Form& form) { return makeFormView(*this, form); }
 
-MsgResult Win32Backend::showMessageBox(const MessageBoxRequest& request) {
+// The system's box is modal by nature: its own loop runs here, and the
+// answer is reported before returning.
+void Win32Backend::showMessageBox(int id, const MessageBoxRequest& request) {
     InProcedure counted(*this);
-    return forms::win32::showMessageBox(request);
+    app().messageBoxAnswered(id, forms::win32::showMessageBox(request));
 }
 
 std::int64_t Win32Backend::monotonicMicros() { return alarm_.now(); }

@@ -27,7 +27,7 @@ public:
     int run() override;
 
     std::unique_ptr<FormView> showForm(Form& form) override;
-    MsgResult showMessageBox(const MessageBoxRequest& request) override;
+    void showMessageBox(int id, const MessageBoxRequest& request) override;
     std::int64_t monotonicMicros() override;
     DateTime localNow() override;
     Locale locale() override;

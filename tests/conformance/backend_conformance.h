@@ -58,6 +58,9 @@ public:
     // while the box keeps the program running under it.
     virtual void answerMessageBox(forms::MessageBoxRequest expected, forms::MsgResult answer,
                                   std::function<bool()> ready) = 0;
+    // Runs the event loop until `done` holds, as the program's loop would
+    // run while a box is open; false when it does not within ten seconds.
+    virtual bool runUntil(const std::function<bool()>& done) = 0;
 };
 
 // A backend under test: its name in the tests' names, and its harness.
@@ -136,7 +139,7 @@ protected:
             form->onLoad = [f = form.get()] { f->control("Hidden").setVisible(false); };
             form->control("Ok").onClick = [this] {
                 note("Ok");
-                onOk();
+                return onOk();
             };
             form->control("Cancel").onClick = [this] { note("Cancel"); };
             form->control("Target").onMouseDown = [this](const forms::MouseEvent&) {
@@ -145,7 +148,7 @@ protected:
             form->control("Target").onMouseUp = [this](const forms::MouseEvent& e) {
                 note(e.x < 0 && e.y < 0 ? "MouseUp outside" : "MouseUp");
             };
-            form->get<forms::Timer>("Tick").onTimer = [this] { onTick(); };
+            form->get<forms::Timer>("Tick").onTimer = [this] { return onTick(); };
             return form;
         });
         app_->registerForm("Other", [](forms::Application& app) {
@@ -184,9 +187,15 @@ protected:
         harness().key(form, keyCode, shift);
         harness().settle();
     }
+    // A backend may answer a box from its event loop, after showMessageBox
+    // has returned: the loop runs until no handler waits.
+    void untilNoHandlerWaits() {
+        EXPECT_TRUE(harness().runUntil([this] { return !app().handlerWaits(); }))
+            << "a handler still waits for its message box";
+    }
 
-    std::function<void()> onOk = [] {};
-    std::function<void()> onTick = [] {};
+    forms::Handler onOk = [] {};
+    forms::Handler onTick = [] {};
     std::vector<std::string> log_;
 
 private:
@@ -289,14 +298,57 @@ TEST_P(BackendConformance, TimersTickUnderAMessageBoxUntilItIsAnswered) {
     int ticks = 0;
     onTick = [&ticks] { ++ticks; };
     forms::MsgResult answer{};
-    onOk = [this, &answer] { answer = app().msgBox("Wait", forms::MsgButtons::YesNo); };
+    onOk = [this, &answer]() -> forms::Task {
+        answer = co_await app().msgBox("Wait", forms::MsgButtons::YesNo);
+    };
     harness().answerMessageBox({"Wait", "Conformance", forms::MsgButtons::YesNo},
                                forms::MsgResult::No, [&ticks] { return ticks >= 3; });
     form.get<forms::Timer>("Tick").setEnabled(true);
     pressKey(form, forms::kKeyEnter);
+    untilNoHandlerWaits();
     EXPECT_GE(ticks, 3);
     EXPECT_EQ(answer, forms::MsgResult::No);
     EXPECT_EQ(log_, (std::vector<std::string>{"Ok"}));
+}
+
+TEST_P(BackendConformance, AHandlerGoesOnAfterEachOfItsBoxesInOrder) {
+    forms::Form& form = shown();
+    forms::MsgResult first{};
+    forms::MsgResult second{};
+    onOk = [this, &first, &second]() -> forms::Task {
+        first = co_await app().msgBox("First", forms::MsgButtons::YesNo);
+        note("between");
+        // The second box is answered once it shows, as the first was.
+        harness().answerMessageBox({"Second", "Conformance", forms::MsgButtons::OkCancel},
+                                   forms::MsgResult::Cancel, [] { return true; });
+        second = co_await app().msgBox("Second", forms::MsgButtons::OkCancel);
+        note("after");
+    };
+    harness().answerMessageBox({"First", "Conformance", forms::MsgButtons::YesNo},
+                               forms::MsgResult::Yes, [] { return true; });
+    pressKey(form, forms::kKeyEnter);
+    untilNoHandlerWaits();
+    EXPECT_EQ(log_, (std::vector<std::string>{"Ok", "between", "after"}));
+    EXPECT_EQ(first, forms::MsgResult::Yes);
+    EXPECT_EQ(second, forms::MsgResult::Cancel);
+    EXPECT_FALSE(app().handlerWaits());
+}
+
+TEST_P(BackendConformance, AHandlerEndingTheProgramAfterItsBoxClosesEveryWindow) {
+    app().show("Other");
+    forms::Form& form = shown();
+    onOk = [this]() -> forms::Task {
+        co_await app().msgBox("Bye");
+        app().end();
+        note("never");
+    };
+    harness().answerMessageBox({"Bye", "Conformance"}, forms::MsgResult::Ok, [] { return true; });
+    pressKey(form, forms::kKeyEnter);
+    EXPECT_EQ(app().run(), 0);
+    EXPECT_TRUE(app().ended());
+    EXPECT_EQ(log_, (std::vector<std::string>{"Ok"}));
+    EXPECT_FALSE(harness().windowShown(referenceDesign()));
+    EXPECT_FALSE(harness().windowShown(otherDesign()));
 }
 
 }  // namespace klonkatron::testing::conformance

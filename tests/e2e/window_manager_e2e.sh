@@ -16,14 +16,14 @@ board_title='Klonkatron - By Sven Klonk'
 source "$(dirname "$0")/x_session.sh"
 XVFB_SIZE=$(screen_at_least 1280 1024) start_display
 case $wm in
-    metacity) dbus-run-session -- metacity --replace >/dev/null 2>&1 & ;;
-    openbox) openbox >/dev/null 2>&1 & ;;
+    metacity) dbus-run-session -- metacity --replace >"$shots/$wm.log" 2>&1 & ;;
+    openbox) openbox >"$shots/$wm.log" 2>&1 & ;;
 esac
 wm_process=$!
 trap 'kill ${game:-} $wm_process $xvfb 2>/dev/null || true' EXIT
 wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"; }
 # A server's start waits for a processor on a busy machine.
-poll_for 30 wm_ready || fail "$wm did not start"
+poll_for 30 wm_ready || fail "$wm did not start: $(tail -n 5 "$shots/$wm.log")"
 unset QT_QPA_PLATFORM
 QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=1 "$program" &
 game=$!

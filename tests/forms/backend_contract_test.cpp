@@ -18,10 +18,10 @@ protected:
                 [this](Form& form) {
                     form.get<Timer>("A").onTimer = [this] {
                         noteAt("A");
-                        onA();
+                        return onA();
                     };
                     form.get<Timer>("B").onTimer = [this] { noteAt("B"); };
-                    form.control("Go").onClick = [this] { onGo(); };
+                    form.control("Go").onClick = [this] { return onGo(); };
                 });
         app().show("W");
     }
@@ -56,9 +56,9 @@ TEST_F(AlarmTest, IsSetOnceAfterABatchHoweverMuchItsHandlersChange) {
 }
 
 TEST_F(AlarmTest, StaysSetUnderAMessageBoxOpenedByATick) {
-    onA = [this] {
-        if (now() != 1000) return;
-        app().msgBox("wait");
+    onA = [this]() -> Task {
+        if (now() != 1000) co_return;
+        co_await app().msgBox("wait");
         note("answered");
     };
     backend().expectMessageBox({"wait", "Klonkatron Game"}, MsgResult::Ok, [this] {

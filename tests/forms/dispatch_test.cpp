@@ -14,10 +14,10 @@ protected:
         addForm(window("W", {LabelDesign{.name = "L", .caption = "abc"}, button("Go"),
                              TimerDesign{"T", 1000}}),
                 [this](Form& form) {
-                    form.control("Go").onClick = [this] { onGo(); };
+                    form.control("Go").onClick = [this] { return onGo(); };
                     form.get<Timer>("T").onTimer = [this] {
                         noteAt("T");
-                        onTick();
+                        return onTick();
                     };
                 });
         addForm(window("Other"));
@@ -51,8 +51,8 @@ TEST_F(DispatchTest, ARunTimeErrorEndsOnlyItsHandler) {
 
 TEST_F(DispatchTest, AnErrorInATimerUnderAMessageBoxLeavesTheBoxOwnerRunning) {
     onTick = [this] { label().setNumber(1e300); };  // overflow
-    onGo = [this] {
-        app().msgBox("wait");
+    onGo = [this]() -> Task {
+        co_await app().msgBox("wait");
         note("after box");
     };
     backend().expectMessageBox({"wait", "Klonkatron Game"}, MsgResult::Ok,
@@ -82,8 +82,8 @@ TEST_F(DispatchTest, EndStopsTheCallerAndNoFurtherHandlerRuns) {
 
 TEST_F(DispatchTest, EndUnderAMessageBoxAlsoStopsTheHandlerThatOpenedIt) {
     onTick = [this] { app().end(); };
-    onGo = [this] {
-        app().msgBox("wait");
+    onGo = [this]() -> Task {
+        co_await app().msgBox("wait");
         note("after box");
     };
     backend().expectMessageBox({"wait", "Klonkatron Game"}, MsgResult::Ok,
@@ -95,9 +95,9 @@ TEST_F(DispatchTest, EndUnderAMessageBoxAlsoStopsTheHandlerThatOpenedIt) {
 
 TEST_F(DispatchTest, AMessageBoxWithoutATitleCarriesTheProgramsTitle) {
     MsgResult answer{};
-    onGo = [this, &answer] {
-        app().msgBox("plain");
-        answer = app().msgBox("sure?", MsgButtons::YesNo, MsgIcon::Information, "Asking");
+    onGo = [this, &answer]() -> Task {
+        co_await app().msgBox("plain");
+        answer = co_await app().msgBox("sure?", MsgButtons::YesNo, MsgIcon::Information, "Asking");
     };
     backend().expectMessageBox({"plain", "Klonkatron Game"}, MsgResult::Ok);
     backend().expectMessageBox({"sure?", "Asking", MsgButtons::YesNo, MsgIcon::Information},

@@ -15,9 +15,9 @@ protected:
                     ++instances;
                     form.onLoad = [this] {
                         ++loads;
-                        onLoad();
+                        return onLoad();
                     };
-                    form.control("Go").onClick = [this] { onGo(); };
+                    form.control("Go").onClick = [this] { return onGo(); };
                 });
         addForm(window("Other"), [this](Form& form) { form.onLoad = [this] { note("Other"); }; });
     }

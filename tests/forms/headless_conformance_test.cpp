@@ -44,6 +44,14 @@ public:
         });
     }
 
+    bool runUntil(const std::function<bool()>& done) override {
+        for (int ms = 0; ms < 10'000; ++ms) {
+            if (done()) return true;
+            driver().advance(1);
+        }
+        return done();
+    }
+
 private:
     forms::headless::TestDriver driver() { return {backend_, backend_.app()}; }
 

@@ -39,11 +39,12 @@ protected:
                 if (auto* t = dynamic_cast<Timer*>(control.get())) {
                     t->onTimer = [this, t] {
                         ++ticks[t->name()];
-                        if (auto& handler = onTick[t->name()]) handler();
+                        const Handler& handler = onTick[t->name()];
+                        return handler ? handler() : Task{};
                     };
                 }
             }
-            form.control("Go").onClick = [this] { onGo(); };
+            form.control("Go").onClick = [this] { return onGo(); };
         });
         app().load("W");
     }
@@ -134,7 +135,7 @@ TEST_P(QuietTicksTest, TicksThatReachBeyondTheWindowsNeverRest) {
     addTimers({{"Clock", 100}, {"Dice", 100}, {"Box", 100}, {"Fail", 100}, {"None", 100}});
     onTick["Clock"] = [this] { (void)app().now(); };
     onTick["Dice"] = [this] { (void)app().rnd(); };
-    onTick["Box"] = [this] { app().msgBox("hello"); };
+    onTick["Box"] = [this]() -> Task { co_await app().msgBox("hello"); };
     onTick["Fail"] = [] { throw RuntimeError(RuntimeError::TypeMismatch); };
     onTick["None"] = [] {};
     backend().answerUnscripted([](const MessageBoxRequest&) { return MsgResult::Ok; });

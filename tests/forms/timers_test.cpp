@@ -26,11 +26,12 @@ protected:
                 if (auto* t = dynamic_cast<Timer*>(control.get())) {
                     t->onTimer = [this, t] {
                         noteAt(t->name());
-                        if (auto& extra = onTick[t->name()]) extra();
+                        const Handler& extra = onTick[t->name()];
+                        return extra ? extra() : Task{};
                     };
                 }
             }
-            form.control("Go").onClick = [this] { onGo(); };
+            form.control("Go").onClick = [this] { return onGo(); };
         });
         app().load(name);
     }
@@ -104,8 +105,8 @@ TEST_F(TimerTest, AnEarlierHandlerCanSwitchOffATickDueAtTheSameMoment) {
 
 TEST_F(TimerTest, AHandlerInsideAMessageBoxIsNotReenteredWhileOthersTick) {
     addTimers({{"A", 1000}, {"B", 1000}});
-    onTick["A"] = [this] {
-        if (now() == 1000) app().msgBox("busy");
+    onTick["A"] = [this]() -> Task {
+        if (now() == 1000) co_await app().msgBox("busy");
     };
     backend().expectMessageBox({"busy", "Klonkatron Game"}, MsgResult::Ok,
                                [this] { rt().advance(5000); });

@@ -2,6 +2,7 @@
 // real on the offscreen platform; keys and the mouse come as Qt delivers
 // them, message boxes are answered by pressing their buttons.
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -94,6 +95,13 @@ public:
             poll->deleteLater();
         });
         poll->start();
+    }
+
+    bool runUntil(const std::function<bool()>& done) override {
+        QDeadlineTimer deadline(10'000);
+        while (!done() && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+        return done();
     }
 
 private:

@@ -114,6 +114,15 @@ public:
         pending.timer = SetTimer(nullptr, 0, 1, &lookForTheBox);
     }
 
+    bool runUntil(const std::function<bool()>& done) override {
+        const ULONGLONG deadline = GetTickCount64() + 10'000;
+        while (!done() && GetTickCount64() < deadline) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+            backend_.deliverPending();
+        }
+        return done();
+    }
+
 private:
     // The child window at the centre of a control's place, shown or not.
     static HWND childOf(forms::Form& form, forms::Control& control) {
