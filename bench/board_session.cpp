@@ -28,7 +28,9 @@ void BoardSession::play() {
     loop_.runFor(500);  // the board, as seen
     player_.click(klonkatron::window::kBoard, "Command3");
     watch_->playStarted();
-    player_.raiseTo(run_.level, [this] { loop_.runUntilCalled(watch_->afterCheck); });
+    player_.raiseTo(run_.level, [this](bool scored) {
+        loop_.runUntilCalled(scored ? watch_->afterCheck : watch_->afterPopUpTick);
+    });
     std::printf("ready\n");
     std::fflush(stdout);
     if (run_.seconds == 0) return;

@@ -28,6 +28,7 @@ void BoardWatch::wrap(Ticks& ticks) {
     ticks.timer.onTimer = [this, &ticks, handler = ticks.timer.onTimer]() -> forms::Task {
         ticks.actual.push_back(app_.scheduler().now());
         co_await handler();
+        if (afterPopUpTick) afterPopUpTick();
     };
 }
 

@@ -21,6 +21,8 @@ public:
     void playStarted();
     // Runs after every level check.
     std::function<void()> afterCheck;
+    // Runs after every tick of Timer1 or Timer2.
+    std::function<void()> afterPopUpTick;
 
     // One line per tick since the timer's count last started: its name, when
     // it was designed to come and when it came, in microseconds from that

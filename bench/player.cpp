@@ -29,12 +29,14 @@ bool Player::strikeShownPlace() {
     return false;
 }
 
-void Player::raiseTo(int wanted, const std::function<void()>& letTimeRun) {
+void Player::raiseTo(int wanted, const std::function<void(bool)>& letTimeRun) {
     // One strike per check: every score on the way is seen, so no threshold
-    // is passed over.
+    // is passed over. A strike that missed changed nothing the check reads,
+    // so the check would not run for it.
     while (!app_.ended() && level() < wanted) {
+        const std::string before = board().get<forms::Label>("score").caption();
         strikeShownPlace();
-        letTimeRun();
+        letTimeRun(!app_.ended() && board().get<forms::Label>("score").caption() != before);
     }
 }
 

@@ -20,8 +20,10 @@ public:
     // Strikes the first shown place once; false when none is shown.
     bool strikeShownPlace();
     // Strikes shown computers until the level check has raised the level to
-    // `level`; `letTimeRun` lets play go on until the check has run again.
-    void raiseTo(int level, const std::function<void()>& letTimeRun);
+    // `level`; after each strike `letTimeRun(scored)` lets play go on: until
+    // the check has run again when the strike scored, else until the board
+    // changes on its own.
+    void raiseTo(int level, const std::function<void(bool scored)>& letTimeRun);
     // Presses a button of a window as a click would.
     void click(std::string_view form, std::string_view button);
 

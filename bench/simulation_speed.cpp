@@ -25,7 +25,7 @@ void wholeGameAtFastestLevel(benchmark::State& state) {
         runtime.app().show(klonkatron::window::kBoard);
         bench::Player player(runtime.app());
         player.click(klonkatron::window::kBoard, "Command3");
-        const auto oneCheck = [&runtime] { runtime.advance(1); };
+        const auto oneCheck = [&runtime](bool) { runtime.advance(1); };
         player.raiseTo(kFastestLevel, oneCheck);
         runtime.advance(kMillisecondsAtFastest);
         player.raiseTo(kFastestLevel + 1, oneCheck);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <iostream>
 #include <stdexcept>
+#include <utility>
 
 #include "forms/window_frame.h"
 
@@ -218,7 +219,15 @@ void Application::timerChanged(Timer& timer) {
 }
 
 void Application::stateChanged(const Form& form, const Control* control) {
-    stateMovedOn();
+    if (control) {
+        // A control's property: only the timers that touched it wake.
+        ++stateGeneration_;
+        scheduler_.wakeResting([control](const Timer& timer) {
+            return std::binary_search(timer.restsOn_.begin(), timer.restsOn_.end(), control);
+        });
+    } else {
+        stateMovedOn();
+    }
     if (stateObserver_) stateObserver_(form, control);
 }
 
@@ -233,15 +242,24 @@ void Application::fireTimer(Timer& timer) {
     if (timer.inHandler_ || waitsInBox(timer)) return;
     const std::uint64_t generation = stateGeneration_;
     const std::uint64_t contacts = outsideContacts_;
+    std::vector<const Control*> touched;
+    std::vector<const Control*>* const outer = std::exchange(touched_, &touched);
     if (timer.onTimer) {
         timer.inHandler_ = true;
         dispatch(timer.form(), timer.onTimer, {"Timer", &timer});
         timer.inHandler_ = false;
     }
+    touched_ = outer;
+    // A tick inside a message box of the outer handler touched what that
+    // handler touches too.
+    if (outer) outer->insert(outer->end(), touched.begin(), touched.end());
     // The quiet-tick rule: the handler read only the windows' state (the
     // outside count stayed) and changed none of it (the generation stayed),
     // so its next tick would find the same state and do the same nothing.
     if (quietTicks_ && generation == stateGeneration_ && contacts == outsideContacts_) {
+        std::sort(touched.begin(), touched.end());
+        touched.erase(std::unique(touched.begin(), touched.end()), touched.end());
+        timer.restsOn_ = std::move(touched);
         scheduler_.rest(timer);
     }
 }

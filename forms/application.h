@@ -184,6 +184,10 @@ public:
     // control given) or of a window, a window loaded, shown or unloaded.
     // Windows and controls report it; the observer, if any, sees it after.
     void stateChanged(const Form& form, const Control* control);
+    // A handler read or wrote a property of the control (Control reports it).
+    void controlTouched(const Control& control) {
+        if (touched_) touched_->push_back(&control);
+    }
     using StateObserver = std::function<void(const Form& form, const Control* control)>;
     void observeState(StateObserver observer) { stateObserver_ = std::move(observer); }
 
@@ -246,6 +250,8 @@ private:
     SystemServices& system_;
     std::string title_;
     Scheduler scheduler_;
+    // While a timer's handler runs: the controls it touched.
+    std::vector<const Control*>* touched_ = nullptr;
     TimerAlarm alarm_;
     Random random_;
     std::map<std::string, FormFactory, std::less<>> factories_;

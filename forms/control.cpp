@@ -1,5 +1,6 @@
 #include "forms/control.h"
 
+#include "forms/application.h"
 #include "forms/form.h"
 
 namespace forms {
@@ -13,7 +14,10 @@ Control::Control(Form& form, ControlKind kind, std::string name, int index, Rect
       bounds_(bounds),
       visible_(visible) {}
 
+void Control::touched() const { form_.app().controlTouched(*this); }
+
 void Control::setLeft(int left) {
+    touched();
     if (left == bounds_.left) return;
     const Rect before = bounds_;
     bounds_.left = left;
@@ -21,6 +25,7 @@ void Control::setLeft(int left) {
 }
 
 void Control::setVisible(bool visible) {
+    touched();
     if (visible == visible_) return;
     visible_ = visible;
     changed();

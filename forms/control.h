@@ -26,14 +26,32 @@ public:
     [[nodiscard]] ControlKind kind() const { return kind_; }
     [[nodiscard]] Form& form() const { return form_; }
 
-    [[nodiscard]] const Rect& bounds() const { return bounds_; }
-    [[nodiscard]] int left() const { return bounds_.left; }
-    [[nodiscard]] int top() const { return bounds_.top; }
-    [[nodiscard]] int width() const { return bounds_.width; }
-    [[nodiscard]] int height() const { return bounds_.height; }
+    [[nodiscard]] const Rect& bounds() const {
+        touched();
+        return bounds_;
+    }
+    [[nodiscard]] int left() const {
+        touched();
+        return bounds_.left;
+    }
+    [[nodiscard]] int top() const {
+        touched();
+        return bounds_.top;
+    }
+    [[nodiscard]] int width() const {
+        touched();
+        return bounds_.width;
+    }
+    [[nodiscard]] int height() const {
+        touched();
+        return bounds_.height;
+    }
     void setLeft(int left);
 
-    [[nodiscard]] bool visible() const { return visible_; }
+    [[nodiscard]] bool visible() const {
+        touched();
+        return visible_;
+    }
     void setVisible(bool visible);
 
     // Labels, images and lines are drawn by their window; buttons and text
@@ -49,6 +67,10 @@ public:
     MouseHandler onMouseMove;
 
 protected:
+    // Every read and every write of a property, one that changes nothing
+    // included, is a touch: a resting timer wakes only for changes to the
+    // controls its handler touched (Application::stateChanged).
+    void touched() const;
     // Tells the window that something visible changed; `before` is where the
     // control was, so that both the old and the new place are repainted.
     void changed(const Rect& before);

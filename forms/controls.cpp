@@ -33,12 +33,13 @@ Label::Label(Form& form, const LabelDesign& d)
       toolTip_(d.toolTip) {}
 
 void Label::setCaption(std::string caption) {
+    touched();
     if (caption == caption_) return;
     caption_ = std::move(caption);
     changed();
 }
 
-double Label::number() const { return parseNumber(caption_); }
+double Label::number() const { return parseNumber(caption()); }
 
 void Label::setNumber(double value) { setCaption(formatNumber(value)); }
 
@@ -50,6 +51,7 @@ Image::Image(Form& form, const ImageDesign& d)
       toolTip_(d.toolTip) {}
 
 void Image::setPicture(const Picture& picture) {
+    touched();
     if (picture == picture_) return;
     picture_ = picture;
     changed();
@@ -68,18 +70,21 @@ CommandButton::CommandButton(Form& form, const ButtonDesign& d)
       tabIndex_(d.tabIndex) {}
 
 void CommandButton::setCaption(std::string caption) {
+    touched();
     if (caption == caption_) return;
     caption_ = std::move(caption);
     changed();
 }
 
 void CommandButton::setBold(bool bold) {
+    touched();
     if (bold == font_.bold) return;
     font_.bold = bold;
     changed();
 }
 
 char32_t CommandButton::accessKey() const {
+    touched();
     for (size_t i = 0; i + 1 < caption_.size(); ++i) {
         if (caption_[i] != '&') continue;
         if (caption_[i + 1] == '&') {
@@ -103,12 +108,14 @@ TextBox::TextBox(Form& form, const TextBoxDesign& d)
       tabIndex_(d.tabIndex) {}
 
 void TextBox::setText(std::string text) {
+    touched();
     if (text == text_) return;
     text_ = std::move(text);
     changed();
 }
 
 void TextBox::userEdited(std::string_view text) {
+    touched();
     std::string edited = withCrLf(text);
     if (edited == text_) return;
     text_ = std::move(edited);
@@ -135,15 +142,17 @@ Timer::Timer(Form& form, const TimerDesign& d)
 
 Timer::~Timer() { form().app().scheduler().stop(*this); }
 
-bool Timer::counting() const { return enabled_ && interval_ > 0 && form().isLoaded(); }
+bool Timer::counting() const { return enabled() && interval() > 0 && form().isLoaded(); }
 
 void Timer::setEnabled(bool enabled) {
+    touched();
     if (enabled == enabled_) return;
     enabled_ = enabled;
     form().timerChanged(*this);
 }
 
 void Timer::setInterval(int milliseconds) {
+    touched();
     if (milliseconds < 0 || milliseconds > 65535) {
         throw RuntimeError(RuntimeError::InvalidPropertyValue);
     }

@@ -156,22 +156,29 @@ void Scheduler::rest(Timer& timer) {
     changed_();
 }
 
-void Scheduler::wakeResting() {
+void Scheduler::wakeResting(const Concerned& concerned) {
     if (resting_.empty() && restingInBatch_ == 0) return;
-    if (restingInBatch_ > 0) {
-        for (Timer* timer : active_) timer->resting_ = timer->joined_ = false;
-        restingInBatch_ = 0;
+    bool woke = false;
+    for (Timer* timer : active_) {
+        if (!timer->resting_ || !concerned(*timer)) continue;
+        timer->resting_ = timer->joined_ = false;
+        --restingInBatch_;
+        woke = true;
     }
     // A resting timer's ticks due by now were delivered at their moments;
     // it goes on with the next.
     const std::int64_t now = clock_();
-    for (Timer* timer : resting_) {
-        timer->due_ = gridAfter(timer->due_, periodOf(*timer), now);
-        timer->resting_ = false;
-        insert(*timer);
+    auto waking = std::partition(resting_.begin(), resting_.end(),
+                                 [&concerned](const Timer* timer) { return !concerned(*timer); });
+    for (auto it = waking; it != resting_.end(); ++it) {
+        Timer& timer = **it;
+        timer.due_ = gridAfter(timer.due_, periodOf(timer), now);
+        timer.resting_ = false;
+        insert(timer);
+        woke = true;
     }
-    resting_.clear();
-    changed_();
+    resting_.erase(waking, resting_.end());
+    if (woke) changed_();
 }
 
 }  // namespace forms

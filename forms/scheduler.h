@@ -56,9 +56,14 @@ public:
     // The timer's tick just delivered changed nothing and would change
     // nothing again while the state stays as it is.
     void rest(Timer& timer);
-    // The state changed: every resting timer counts again, from its next
-    // tick (one due in the running batch included).
-    void wakeResting();
+    // The state changed: every resting timer for which `concerned` holds
+    // counts again, from its next tick (one due in the running batch
+    // included); the others go on resting.
+    using Concerned = std::function<bool(const Timer&)>;
+    void wakeResting(const Concerned& concerned);
+    void wakeResting() {
+        wakeResting([](const Timer&) { return true; });
+    }
 
 private:
     [[nodiscard]] static bool fallsDueBefore(const Timer* a, const Timer* b);

@@ -178,6 +178,41 @@ TEST_P(QuietTicksTest, AMillisecondTimerWokenBetweenItsTicksKeepsItsPhase) {
     EXPECT_EQ(log_, (Log{"Out=p@6400", "Out=q@10400"}));
 }
 
+TEST_P(QuietTicksTest, ARestingTimerWakesOnlyForTheControlsItTouched) {
+    // R reads In and writes Out; S writes Out2 with the value it already
+    // holds from its second tick on, which is a touch too.
+    addTimers({{"R", 300}, {"S", 300}});
+    onTick["R"] = copyInto("Out");
+    onTick["S"] = [this] { labelOf("Out2").setCaption("s"); };
+    rt().advance(700);
+    rt().form("W").get<TextBox>("Text").userEdited("typed");  // touched by neither
+    rt().advance(400);
+    labelOf("In").setCaption("a");  // at 1100: R's
+    rt().advance(300);
+    labelOf("Out2").setCaption("z");  // at 1400: S's
+    rt().advance(600);
+    EXPECT_EQ(log_, (Log{"Out2=s@300000", "Out=a@1200000", "Out2=z@1400000", "Out2=s@1500000"}));
+    if (quiet()) {
+        EXPECT_EQ(ticks["R"], 3);  // 300, 1200 (a change) and 1500
+        EXPECT_EQ(ticks["S"], 4);  // 300 (a change), 600, 1500 (a change) and 1800
+    }
+}
+
+TEST_P(QuietTicksTest, ARestingTimersTickInABatchRunsOnlyAfterAChangeItTouched) {
+    // At 1000 A changes Out2, which R never touched: R's tick of that
+    // moment is passed over. At 2000 B, created before R, changes In: R's
+    // tick of the same moment runs and sees it.
+    addTimers({{"A", 1000}, {"B", 2000}, {"R", 500}});
+    onTick["A"] = [this] { labelOf("Out2").setCaption(labelOf("Out2").caption() + "y"); };
+    onTick["B"] = [this] { labelOf("In").setCaption(labelOf("In").caption() + "x"); };
+    onTick["R"] = copyInto("Out");
+    rt().advance(2600);
+    EXPECT_EQ(log_, (Log{"Out2=y@1000000", "Out2=yy@2000000", "Out=x@2000000"}));
+    if (quiet()) {
+        EXPECT_EQ(ticks["R"], 3);  // 500, 2000 (a change) and 2500
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(QuietAndEveryTick, QuietTicksTest, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "Quiet" : "EveryTick"; });
 
