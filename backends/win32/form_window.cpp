@@ -275,6 +275,16 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             if (form_ != nullptr)
                 takeScale(Scale(HIWORD(wParam)), reinterpret_cast<const RECT*>(lParam));
             return 0;
+        case WM_ENTERSIZEMOVE:
+        case WM_ENTERMENULOOP:
+            // The system's own loop runs until the move or the menu ends:
+            // ticks go on under it.
+            backend_.foreignLoopStarts();
+            break;
+        case WM_EXITSIZEMOVE:
+        case WM_EXITMENULOOP:
+            backend_.foreignLoopEnds();
+            break;
         case WM_CLOSE:
             // Only the runtime closes a window; a close from the system asks it.
             if (form_ != nullptr) backend_.app().closeRequested(*form_);

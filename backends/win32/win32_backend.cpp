@@ -55,10 +55,27 @@ Win32Backend::InProcedure::~InProcedure() {
 }
 
 int Win32Backend::run() {
-    MSG message;
-    while (!ended_ && GetMessageW(&message, nullptr, 0, 0) > 0) deliver(message);
+    runUntil([] { return false; });
     destroyRetired();
     return 0;
+}
+
+void Win32Backend::runUntil(const std::function<bool()>& done) {
+    const auto stop = [this, &done] { return ended_ || done(); };
+    MSG message;
+    while (!stop()) {
+        // Every queued message, then one wait for the next message or tick;
+        // a tick rings inside the wait, with no message of its own.
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) {
+                PostQuitMessage(static_cast<int>(message.wParam));
+                return;
+            }
+            deliver(message);
+            if (stop()) return;
+        }
+        alarm_.waitForMessages(stop);
+    }
 }
 
 void Win32Backend::deliverPending() {
@@ -89,6 +106,8 @@ std::unique_ptr<FormView> Win32Backend::showForm(Form& form) { return makeFormVi
 
 MsgResult Win32Backend::showMessageBox(const MessageBoxRequest& request) {
     InProcedure counted(*this);
+    // The box's own loop runs until it is answered; ticks go on under it.
+    const PreciseAlarm::ForeignLoop foreign(alarm_);
     return forms::win32::showMessageBox(request);
 }
 
