@@ -332,6 +332,7 @@ void FormWindow::paint() {
 
 void FormWindow::mouse(UINT message, WPARAM wParam, LPARAM lParam) {
     if (form_ == nullptr) return;
+    tips_->relay(message, wParam, lParam);
     const double x = scale_.logical(GET_X_LPARAM(lParam));
     const double y = scale_.logical(GET_Y_LPARAM(lParam));
     Application& app = backend_.app();
