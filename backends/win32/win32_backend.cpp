@@ -1,5 +1,7 @@
 #include "backends/win32/win32_backend.h"
 
+#include <utility>
+
 #include "backends/win32/form_window.h"
 #include "backends/win32/system_locale.h"
 #include "backends/win32/system_message_box.h"
@@ -46,12 +48,19 @@ int shiftState() {
 
 }  // namespace
 
-Win32Backend::Win32Backend() : alarm_([this] { app().alarmRang(); }) {}
+Win32Backend::Win32Backend()
+    : alarm_([this] {
+          app().alarmRang();
+          paintCollected();
+      }) {}
 
 Win32Backend::~Win32Backend() = default;
 
 Win32Backend::InProcedure::~InProcedure() {
-    if (--backend_.depth_ == 0) backend_.destroyRetired();
+    if (--backend_.depth_ == 0) {
+        backend_.paintCollected();
+        backend_.destroyRetired();
+    }
 }
 
 int Win32Backend::run() {
@@ -74,16 +83,19 @@ void Win32Backend::runUntil(const std::function<bool()>& done) {
             deliver(message);
             if (stop()) return;
         }
+        paintCollected();
         alarm_.waitForMessages(stop);
     }
 }
 
 void Win32Backend::deliverPending() {
+    paintCollected();
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) break;
         deliver(message);
     }
+    paintCollected();
 }
 
 void Win32Backend::deliver(const MSG& message) {
@@ -108,6 +120,7 @@ MsgResult Win32Backend::showMessageBox(const MessageBoxRequest& request) {
     InProcedure counted(*this);
     // The box's own loop runs until it is answered; ticks go on under it.
     const PreciseAlarm::ForeignLoop foreign(alarm_);
+    paintCollected();
     return forms::win32::showMessageBox(request);
 }
 
@@ -137,5 +150,11 @@ void Win32Backend::retire(std::unique_ptr<FormWindow> window) {
 }
 
 void Win32Backend::destroyRetired() { retired_.clear(); }
+
+void Win32Backend::forgetPaint(FormWindow& window) { std::erase(toPaint_, &window); }
+
+void Win32Backend::paintCollected() {
+    for (FormWindow* window : std::exchange(toPaint_, {})) window->paintCollected();
+}
 
 }  // namespace forms::win32

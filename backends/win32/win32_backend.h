@@ -68,6 +68,16 @@ public:
     // procedure of the program runs.
     void retire(std::unique_ptr<FormWindow> window);
 
+    // A window collected an area to paint: it is painted when what runs now
+    // has finished (the outermost window procedure, a ring of the alarm, a
+    // message box's start) or before the program's loop waits, whichever
+    // comes first, together with every other change made meanwhile.
+    void paintLater(FormWindow& window) { toPaint_.push_back(&window); }
+    // A window goes: nothing of it is left to paint.
+    void forgetPaint(FormWindow& window);
+    // Paints what the windows collected.
+    void paintCollected();
+
 private:
     // Offers a key to the runtime before the window with the focus gets it;
     // true when it was used.
@@ -78,6 +88,7 @@ private:
     PreciseAlarm alarm_;
     GdiFonts fonts_;
     std::vector<std::unique_ptr<FormWindow>> retired_;
+    std::vector<FormWindow*> toPaint_;
     int depth_ = 0;
     bool ended_ = false;
 };
