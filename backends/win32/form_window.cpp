@@ -260,6 +260,20 @@ LRESULT CALLBACK FormWindow::controlProc(HWND child, UINT message, WPARAM wParam
                 *control, self->scale_.logical(GET_X_LPARAM(lParam)),
                 self->scale_.logical(GET_Y_LPARAM(lParam)), buttonsOf(wParam), shiftOf(wParam));
             break;
+        case WM_MOUSEHOVER: {
+            // A button of common controls 6 asks, on the pointer's first
+            // move over it, to hear when the pointer rests (for its hot
+            // look) and when it leaves, with a hover time of 1 ms. Wine
+            // looks where the pointer is every time that time elapses
+            // (every 10 ms, its shortest timer) for as long as the pointer
+            // stays on the button, the rest included. Once the button has
+            // heard of the rest it needs only the leave, which Wine then
+            // looks for at the system's hover time (400 ms).
+            const LRESULT result = DefSubclassProc(child, message, wParam, lParam);
+            TRACKMOUSEEVENT leave{sizeof leave, TME_LEAVE, child, HOVER_DEFAULT};
+            TrackMouseEvent(&leave);
+            return result;
+        }
         default:
             break;
     }
