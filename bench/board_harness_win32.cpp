@@ -5,35 +5,34 @@
 // the Qt harness (bench::BoardRun, bench::BoardSession).
 #include <windows.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "bench/board_session.h"
 #include "program/win32_program.h"
 
 namespace {
 
-// Dispatches the thread's messages until `finished` holds after one of
-// them. A quit message is put back for the program's own loop.
-template <typename Finished>
-void runMessages(Finished finished) {
-    MSG message;
-    do {
-        if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
-            PostQuitMessage(static_cast<int>(message.wParam));
-            return;
-        }
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    } while (!finished(message));
+// The thread timers that went off and were not yet looked for.
+std::vector<UINT_PTR> elapsed;
+
+void CALLBACK timerElapsed(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    elapsed.push_back(timer);
 }
 
-// Time passes in nested Win32 message loops, as it does while a message box
-// shows.
+// Time passes in the program's own loop, nested, as the program runs it.
 class Win32EventLoop : public bench::EventLoop {
 public:
+    explicit Win32EventLoop(forms::win32::Win32Backend& backend) : backend_(backend) {}
+
     void runFor(int milliseconds) override {
-        const UINT_PTR timer = SetTimer(nullptr, 0, static_cast<UINT>(milliseconds), nullptr);
-        runMessages([timer](const MSG& message) {
-            return message.message == WM_TIMER && message.hwnd == nullptr &&
-                   message.wParam == timer;
+        const UINT_PTR timer = SetTimer(nullptr, 0, static_cast<UINT>(milliseconds), &timerElapsed);
+        backend_.runUntil([timer] {
+            const auto found = std::find(elapsed.begin(), elapsed.end(), timer);
+            if (found == elapsed.end()) return false;
+            elapsed.erase(found);
+            return true;
         });
         KillTimer(nullptr, timer);
     }
@@ -41,9 +40,12 @@ public:
     void runUntilCalled(std::function<void()>& quit) override {
         bool called = false;
         quit = [&called] { called = true; };
-        runMessages([&called](const MSG&) { return called; });
+        backend_.runUntil([&called] { return called; });
         quit = nullptr;
     }
+
+private:
+    forms::win32::Win32Backend& backend_;
 };
 
 bench::BoardSession* session = nullptr;
@@ -63,7 +65,7 @@ int main(int argc, char* argv[]) {
 
     klonkatron::prepareWin32Process();
     klonkatron::Win32Program program;
-    Win32EventLoop loop;
+    Win32EventLoop loop(program.backend());
     bench::BoardSession board(program.app(), *run, loop);
     session = &board;
     SetTimer(nullptr, 0, 0, &startSession);

@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <cmath>
+#include <utility>
 
 #include "backends/win32/gdi_canvas.h"
 #include "backends/win32/pointer.h"
@@ -99,6 +100,7 @@ FormWindow::FormWindow(Win32Backend& backend, Form& form) : backend_(backend), f
 }
 
 FormWindow::~FormWindow() {
+    backend_.forgetPaint(*this);
     tips_.reset();
     if (window_ != nullptr) {
         SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
@@ -168,7 +170,33 @@ void FormWindow::repaint(const Rect& twips) {
     RECT area = scale_.device(pixelRectOf(twips));
     // A fractional ratio smooths across the edge: one more pixel around.
     if (!scale_.isWhole()) InflateRect(&area, 1, 1);
-    InvalidateRect(window_, &area, FALSE);
+    if (IsRectEmpty(&area)) return;
+    if (collected_.empty()) backend_.paintLater(*this);
+    // An area that meets one collected before grows it: a place changed
+    // twice is painted once.
+    for (RECT& other : collected_) {
+        RECT common{};
+        if (IntersectRect(&common, &other, &area) != FALSE) {
+            UnionRect(&other, &other, &area);
+            return;
+        }
+    }
+    collected_.push_back(area);
+}
+
+void FormWindow::paintCollected() {
+    const std::vector<RECT> areas = std::exchange(collected_, {});
+    // A hidden or minimised window is painted whole when it shows again.
+    if (form_ == nullptr || areas.empty() || IsWindowVisible(window_) == FALSE ||
+        IsIconic(window_) != FALSE)
+        return;
+    HDC dc = GetDC(window_);
+    if (scale_.isWhole()) {
+        for (const RECT& area : areas) paintArea(dc, area);
+    } else {
+        paintArea(dc, areas.front());  // the whole window
+    }
+    ReleaseDC(window_, dc);
 }
 
 void FormWindow::updateControl(Control& control) { controls_->update(control); }
@@ -232,6 +260,20 @@ LRESULT CALLBACK FormWindow::controlProc(HWND child, UINT message, WPARAM wParam
                 *control, self->scale_.logical(GET_X_LPARAM(lParam)),
                 self->scale_.logical(GET_Y_LPARAM(lParam)), buttonsOf(wParam), shiftOf(wParam));
             break;
+        case WM_MOUSEHOVER: {
+            // A button of common controls 6 asks, on the pointer's first
+            // move over it, to hear when the pointer rests (for its hot
+            // look) and when it leaves, with a hover time of 1 ms. Wine
+            // looks where the pointer is every time that time elapses
+            // (every 10 ms, its shortest timer) for as long as the pointer
+            // stays on the button, the rest included. Once the button has
+            // heard of the rest it needs only the leave, which Wine then
+            // looks for at the system's hover time (400 ms).
+            const LRESULT result = DefSubclassProc(child, message, wParam, lParam);
+            TRACKMOUSEEVENT leave{sizeof leave, TME_LEAVE, child, HOVER_DEFAULT};
+            TrackMouseEvent(&leave);
+            return result;
+        }
         default:
             break;
     }
@@ -275,6 +317,16 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             if (form_ != nullptr)
                 takeScale(Scale(HIWORD(wParam)), reinterpret_cast<const RECT*>(lParam));
             return 0;
+        case WM_ENTERSIZEMOVE:
+        case WM_ENTERMENULOOP:
+            // The system's own loop runs until the move or the menu ends:
+            // ticks go on under it.
+            backend_.foreignLoopStarts();
+            break;
+        case WM_EXITSIZEMOVE:
+        case WM_EXITMENULOOP:
+            backend_.foreignLoopEnds();
+            break;
         case WM_CLOSE:
             // Only the runtime closes a window; a close from the system asks it.
             if (form_ != nullptr) backend_.app().closeRequested(*form_);
@@ -288,40 +340,42 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 void FormWindow::paint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window_, &ps);
-    if (form_ != nullptr) {
-        // The core's painting (forms/form_painting.h) on the back buffer,
-        // by the core's scale policy (forms/paint_scale.h).
-        const int ratio = scale_.paintRatio();
-        if (scale_.isWhole()) {
-            const RECT& d = ps.rcPaint;
-            const int left = d.left / ratio;
-            const int top = d.top / ratio;
-            const PixelRect dirty{left, top, (d.right + ratio - 1) / ratio - left,
-                                  (d.bottom + ratio - 1) / ratio - top};
-            {
-                GdiCanvas canvas(*buffer_, ratio, backend_.fonts());
-                paintForm(canvas, *form_, dirty);
-            }
-            BitBlt(dc, d.left, d.top, d.right - d.left, d.bottom - d.top, buffer_->dc(), d.left,
-                   d.top, SRCCOPY);
-        } else {
-            // The whole window, scaled down smoothly in one piece.
-            const PixelRect all{0, 0, buffer_->width() / ratio, buffer_->height() / ratio};
-            {
-                GdiCanvas canvas(*buffer_, ratio, backend_.fonts());
-                paintForm(canvas, *form_, all);
-            }
-            SetStretchBltMode(dc, HALFTONE);
-            SetBrushOrgEx(dc, 0, 0, nullptr);
-            StretchBlt(dc, 0, 0, scale_.device(all.width), scale_.device(all.height), buffer_->dc(),
-                       0, 0, buffer_->width(), buffer_->height(), SRCCOPY);
-        }
-    }
+    if (form_ != nullptr) paintArea(dc, ps.rcPaint);
     EndPaint(window_, &ps);
+}
+
+void FormWindow::paintArea(HDC dc, const RECT& area) {
+    // The core's painting (forms/form_painting.h) on the back buffer, by
+    // the core's scale policy (forms/paint_scale.h).
+    const int ratio = scale_.paintRatio();
+    if (scale_.isWhole()) {
+        const int left = area.left / ratio;
+        const int top = area.top / ratio;
+        const PixelRect dirty{left, top, (area.right + ratio - 1) / ratio - left,
+                              (area.bottom + ratio - 1) / ratio - top};
+        {
+            GdiCanvas canvas(*buffer_, ratio, backend_.fonts());
+            paintForm(canvas, *form_, dirty);
+        }
+        BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top,
+               buffer_->dc(), area.left, area.top, SRCCOPY);
+        return;
+    }
+    // The whole window, scaled down smoothly in one piece.
+    const PixelRect all{0, 0, buffer_->width() / ratio, buffer_->height() / ratio};
+    {
+        GdiCanvas canvas(*buffer_, ratio, backend_.fonts());
+        paintForm(canvas, *form_, all);
+    }
+    SetStretchBltMode(dc, HALFTONE);
+    SetBrushOrgEx(dc, 0, 0, nullptr);
+    StretchBlt(dc, 0, 0, scale_.device(all.width), scale_.device(all.height), buffer_->dc(), 0, 0,
+               buffer_->width(), buffer_->height(), SRCCOPY);
 }
 
 void FormWindow::mouse(UINT message, WPARAM wParam, LPARAM lParam) {
     if (form_ == nullptr) return;
+    tips_->relay(message, wParam, lParam);
     const double x = scale_.logical(GET_X_LPARAM(lParam));
     const double y = scale_.logical(GET_Y_LPARAM(lParam));
     Application& app = backend_.app();

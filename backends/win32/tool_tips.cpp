@@ -11,8 +11,8 @@ ToolTips::ToolTips(HWND window) : window_(window) {
     if (tips_ == nullptr) return;
     TOOLINFOW tool{};
     tool.cbSize = sizeof tool;
-    // The tooltip watches the window's mouse messages itself.
-    tool.uFlags = TTF_SUBCLASS;
+    // The window hands its mouse messages on (relay).
+    tool.uFlags = 0;
     tool.hwnd = window;
     tool.uId = 1;
     GetClientRect(window, &tool.rect);
@@ -32,6 +32,19 @@ void ToolTips::coverClientArea() {
     tool.uId = 1;
     GetClientRect(window_, &tool.rect);
     SendMessageW(tips_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void ToolTips::relay(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (tips_ == nullptr) return;
+    MSG relayed{};
+    relayed.hwnd = window_;
+    relayed.message = message;
+    relayed.wParam = wParam;
+    relayed.lParam = lParam;
+    relayed.time = static_cast<DWORD>(GetMessageTime());
+    const DWORD at = GetMessagePos();
+    relayed.pt = {static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
+    SendMessageW(tips_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }
 
 void ToolTips::pointerOver(const std::string& tip) {

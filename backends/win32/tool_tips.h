@@ -17,6 +17,12 @@ public:
     ToolTips(const ToolTips&) = delete;
     ToolTips& operator=(const ToolTips&) = delete;
 
+    // Shows the tooltip a mouse message of the window (a move, a press, a
+    // release), which the window's procedure hands on: the tooltip does not
+    // subclass the window, since every message to a subclassed window looks
+    // its subclasses up in a window property, under Wine a round trip to
+    // its server each.
+    void relay(UINT message, WPARAM wParam, LPARAM lParam);
     // The pointer is over a control with this tip (empty: none); a tip
     // shown for another control goes.
     void pointerOver(const std::string& tip);

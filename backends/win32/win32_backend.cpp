@@ -1,5 +1,7 @@
 #include "backends/win32/win32_backend.h"
 
+#include <utility>
+
 #include "backends/win32/form_window.h"
 #include "backends/win32/system_locale.h"
 #include "backends/win32/system_message_box.h"
@@ -46,27 +48,54 @@ int shiftState() {
 
 }  // namespace
 
-Win32Backend::Win32Backend() : alarm_([this] { app().alarmRang(); }) {}
+Win32Backend::Win32Backend()
+    : alarm_([this] {
+          app().alarmRang();
+          paintCollected();
+      }) {}
 
 Win32Backend::~Win32Backend() = default;
 
 Win32Backend::InProcedure::~InProcedure() {
-    if (--backend_.depth_ == 0) backend_.destroyRetired();
+    if (--backend_.depth_ == 0) {
+        backend_.paintCollected();
+        backend_.destroyRetired();
+    }
 }
 
 int Win32Backend::run() {
-    MSG message;
-    while (!ended_ && GetMessageW(&message, nullptr, 0, 0) > 0) deliver(message);
+    runUntil([] { return false; });
     destroyRetired();
     return 0;
 }
 
+void Win32Backend::runUntil(const std::function<bool()>& done) {
+    const auto stop = [this, &done] { return ended_ || done(); };
+    MSG message;
+    while (!stop()) {
+        // Every queued message, then one wait for the next message or tick;
+        // a tick rings inside the wait, with no message of its own.
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) {
+                PostQuitMessage(static_cast<int>(message.wParam));
+                return;
+            }
+            deliver(message);
+            if (stop()) return;
+        }
+        paintCollected();
+        alarm_.waitForMessages(stop);
+    }
+}
+
 void Win32Backend::deliverPending() {
+    paintCollected();
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) break;
         deliver(message);
     }
+    paintCollected();
 }
 
 void Win32Backend::deliver(const MSG& message) {
@@ -87,11 +116,15 @@ bool Win32Backend::offerKey(const MSG& message) {
 
 std::unique_ptr<FormView> Win32Backend::showForm(Form& form) { return makeFormView(*this, form); }
 
-// The system's box is modal by nature: its own loop runs here, and the
-// answer is reported before returning.
+// The system's box is modal by nature: its own loop runs here until it is
+// answered, ticks going on under it, and the answer is reported before
+// returning.
 void Win32Backend::showMessageBox(int id, const MessageBoxRequest& request) {
     InProcedure counted(*this);
-    app().messageBoxAnswered(id, forms::win32::showMessageBox(request));
+    const PreciseAlarm::ForeignLoop foreign(alarm_);
+    paintCollected();
+    const MsgResult answer = forms::win32::showMessageBox(request);
+    app().messageBoxAnswered(id, answer);
 }
 
 std::int64_t Win32Backend::monotonicMicros() { return alarm_.now(); }
@@ -120,5 +153,11 @@ void Win32Backend::retire(std::unique_ptr<FormWindow> window) {
 }
 
 void Win32Backend::destroyRetired() { retired_.clear(); }
+
+void Win32Backend::forgetPaint(FormWindow& window) { std::erase(toPaint_, &window); }
+
+void Win32Backend::paintCollected() {
+    for (FormWindow* window : std::exchange(toPaint_, {})) window->paintCollected();
+}
 
 }  // namespace forms::win32

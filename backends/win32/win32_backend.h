@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -14,9 +15,10 @@ namespace forms::win32 {
 
 class FormWindow;
 
-// The Win32 backend: real windows of user32, painting with gdi32, a
-// multimedia timer of winmm for the ticks. One precise alarm, re-armed to
-// the earliest due tick, drives every timer of the program.
+// The Win32 backend: real windows of user32, painting with gdi32. One
+// precise alarm, re-armed to the earliest due tick, drives every timer of
+// the program; the program's own loop waits for it and its messages in one
+// call.
 class Win32Backend : public Backend {
 public:
     Win32Backend();
@@ -39,6 +41,16 @@ public:
     // Delivers the messages already queued, as run() does, and returns: for
     // a test that drives the windows itself.
     void deliverPending();
+    // Runs the program's own loop, messages and ticks, until `done` holds
+    // after one of them, the program ends or a quit message comes (which
+    // stays queued for the loop outside): for a loop nested in a handler,
+    // as a harness that lets time pass runs one.
+    void runUntil(const std::function<bool()>& done);
+
+    // A message loop that is not the program's own starts or ends: the
+    // system's, while a window is moved or sized or its menu is open.
+    void foreignLoopStarts() { alarm_.enterForeignLoop(); }
+    void foreignLoopEnds() { alarm_.leaveForeignLoop(); }
 
     // Counts a window procedure of the program in and out: a window is
     // destroyed only when none of them runs.
@@ -56,6 +68,16 @@ public:
     // procedure of the program runs.
     void retire(std::unique_ptr<FormWindow> window);
 
+    // A window collected an area to paint: it is painted when what runs now
+    // has finished (the outermost window procedure, a ring of the alarm, a
+    // message box's start) or before the program's loop waits, whichever
+    // comes first, together with every other change made meanwhile.
+    void paintLater(FormWindow& window) { toPaint_.push_back(&window); }
+    // A window goes: nothing of it is left to paint.
+    void forgetPaint(FormWindow& window);
+    // Paints what the windows collected.
+    void paintCollected();
+
 private:
     // Offers a key to the runtime before the window with the focus gets it;
     // true when it was used.
@@ -66,6 +88,7 @@ private:
     PreciseAlarm alarm_;
     GdiFonts fonts_;
     std::vector<std::unique_ptr<FormWindow>> retired_;
+    std::vector<FormWindow*> toPaint_;
     int depth_ = 0;
     bool ended_ = false;
 };
