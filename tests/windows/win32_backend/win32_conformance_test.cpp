@@ -116,10 +116,7 @@ public:
 
     bool runUntil(const std::function<bool()>& done) override {
         const ULONGLONG deadline = GetTickCount64() + 10'000;
-        while (!done() && GetTickCount64() < deadline) {
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-            backend_.deliverPending();
-        }
+        backend_.runUntil([&] { return done() || GetTickCount64() >= deadline; });
         return done();
     }
 
