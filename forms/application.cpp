@@ -292,10 +292,11 @@ void Application::messageBoxAnswered(int id, MsgResult answer) {
     // Answered while it opens: the handler goes on by itself.
     if (!box->second.handler) return;
     RunningHandler running = std::move(*box->second.handler);
-    const coro::coroutine_handle<> goOn = box->second.goOn;
+    coro::coroutine_handle<> goOn = box->second.goOn;
     openBoxes_.erase(box);
     HandlerScope scope(*this);
-    runStep(std::move(running), [goOn](Task&) { goOn.resume(); });
+    // Not const: the experimental handle of clang 14's library resumes only so.
+    runStep(std::move(running), [goOn](Task&) mutable { goOn.resume(); });
 }
 
 bool Application::waitsInBox(const Control& control) const {
