@@ -25,6 +25,8 @@ void kk_window_icon(int window, const std::uint32_t* pixels, int width, int heig
 void kk_window_pointer(int window, const std::uint32_t* pixels, int width, int height, int hotX,
                        int hotY);
 void kk_window_capture(int window, int captured);
+// The text the window's canvas shows, one line each, for screen readers.
+void kk_window_text(int window, const char* text);
 // Asks for a paint of the window on the next frame (klonkatron_paint).
 void kk_window_request_paint(int window);
 

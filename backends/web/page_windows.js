@@ -288,6 +288,12 @@ mergeInto(LibraryManager.library, {
     }
   },
 
+  kk_window_text__deps: ['$KKWindows'],
+  kk_window_text: function (window, text) {
+    var w = KKWindows.windows[window];
+    if (w) w.canvas.textContent = UTF8ToString(text);
+  },
+
   kk_window_request_paint__deps: ['$KKWindows'],
   kk_window_request_paint: function (window) {
     requestAnimationFrame(function () {

@@ -118,6 +118,22 @@ void WebFormView::paint() {
         paintForm(canvas, form_, area);
     }
     kk_paint_end(window_);
+    tellDrawnText();
+}
+
+// The captions of the visible labels, front to back, one a line: what the
+// canvas shows as text, for screen readers (the canvas's fallback content).
+void WebFormView::tellDrawnText() {
+    std::string text;
+    for (const auto& control : form_.controls()) {
+        const auto* label = dynamic_cast<const Label*>(control.get());
+        if (label == nullptr || !label->visible() || label->caption().empty()) continue;
+        text += label->caption();
+        text += '\n';
+    }
+    if (text == drawnText_) return;
+    drawnText_ = std::move(text);
+    kk_window_text(window_, drawnText_.c_str());
 }
 
 void WebFormView::widgetChanged(Control& control) {

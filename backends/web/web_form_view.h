@@ -2,6 +2,7 @@
 
 #include <map>
 #include <optional>
+#include <string>
 
 #include "forms/form.h"
 #include "forms/form_view.h"
@@ -46,12 +47,14 @@ private:
     void addWidgets();
     void drawFace(int control, const CommandButton& button);
     [[nodiscard]] int indexOf(const Control& control) const;
+    void tellDrawnText();
 
     WebBackend& backend_;
     Form& form_;
     int window_;
     std::optional<PixelRect> dirty_;
     std::map<int, ButtonState> faces_;
+    std::string drawnText_;
 };
 
 }  // namespace forms::web

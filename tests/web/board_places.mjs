@@ -1,0 +1,73 @@
+// What the board's nine places show, read in the page from the board's own
+// canvas: a place shows a picture when a dozen of the picture's pixels,
+// spread over it where no other picture of a place has their colour, are
+// all there (as tests/windows/e2e/board_places.sh reads a screenshot).
+import { readFileSync } from 'node:fs';
+import { join } from 'node:path';
+
+// The top-left corners of the places in the board's client pixels.
+export const places = {
+  upleft: [40, 80], up: [88, 80], upright: [136, 80],
+  leftt: [32, 112], middle: [88, 112], right: [144, 112],
+  downleft: [24, 144], down: [88, 144], downright: [160, 144],
+};
+export const placeSide = 32;
+const placePictures = ['ibm', 'ibm2', 'bang', 'bang2'];
+
+// The pictures of the places as data URLs, from the art's PNG files.
+export function placePictureUrls(artImages) {
+  return Object.fromEntries(placePictures.map((name) => [
+    name, `data:image/png;base64,${readFileSync(join(artImages, `${name}.png`)).toString('base64')}`,
+  ]));
+}
+
+// Installs window.kkPlaces(canvas) in the page: which place shows which
+// picture, as { place: picture }, read from the canvas's device pixels.
+export async function installPlaceReader(page, artImages) {
+  await page.evaluate(async ({ urls, places }) => {
+    const samples = {};
+    const pixels = {};
+    for (const [name, url] of Object.entries(urls)) {
+      const image = new Image();
+      image.src = url;
+      await image.decode();
+      const canvas = document.createElement('canvas');
+      canvas.width = image.width;
+      canvas.height = image.height;
+      const context = canvas.getContext('2d');
+      context.drawImage(image, 0, 0);
+      pixels[name] = context.getImageData(0, 0, image.width, image.height);
+    }
+    const colourAt = (data, x, y) => {
+      const i = 4 * (y * data.width + x);
+      return data.data[i + 3] === 255 ? (data.data[i] << 16) | (data.data[i + 1] << 8) | data.data[i + 2] : -1;
+    };
+    for (const [name, data] of Object.entries(pixels)) {
+      const unique = [];
+      for (let y = 0; y < data.height; y++) {
+        for (let x = 0; x < data.width; x++) {
+          const colour = colourAt(data, x, y);
+          if (colour < 0) continue;
+          const shared = Object.entries(pixels).some(([other, o]) => other !== name && colourAt(o, x, y) === colour);
+          if (!shared) unique.push([x, y, colour]);
+        }
+      }
+      samples[name] = Array.from({ length: 12 }, (_, k) => unique[Math.floor((k * unique.length) / 12)]);
+    }
+    window.kkPlaces = (canvas) => {
+      const ratio = canvas.width / parseFloat(canvas.style.width);
+      const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height);
+      const shown = {};
+      for (const [place, [left, top]] of Object.entries(places)) {
+        for (const [name, points] of Object.entries(samples)) {
+          const all = points.every(([x, y, colour]) => {
+            const i = 4 * (Math.round((top + y) * ratio) * data.width + Math.round((left + x) * ratio));
+            return ((data.data[i] << 16) | (data.data[i + 1] << 8) | data.data[i + 2]) === colour;
+          });
+          if (all) shown[place] = name;
+        }
+      }
+      return shown;
+    };
+  }, { urls: placePictureUrls(artImages), places });
+}
