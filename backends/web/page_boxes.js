@@ -5,6 +5,7 @@
 mergeInto(LibraryManager.library, {
   $KKBoxes: {
     alarm: null,
+    alarmAt: 0,  // when it rings, on performance.now()'s clock
     // The answers, as forms::MsgResult numbers them, of each kind of box
     // (forms::MsgButtons): its buttons, and what Escape answers.
     kinds: [
@@ -21,6 +22,7 @@ mergeInto(LibraryManager.library, {
     if (KKBoxes.alarm !== null) clearTimeout(KKBoxes.alarm);
     KKBoxes.alarm = null;
     if (milliseconds < 0) return;
+    KKBoxes.alarmAt = performance.now() + milliseconds;
     KKBoxes.alarm = setTimeout(function () {
       KKBoxes.alarm = null;
       _klonkatron_alarm();
