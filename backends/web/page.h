@@ -12,6 +12,9 @@ extern "C" {
 
 // --- Windows (page_windows.js) -----------------------------------------------
 double kk_device_pixel_ratio();
+// Makes the desktop (the page, scaled down where it is smaller) at least
+// that large in logical pixels; then its size is what a window is placed on.
+void kk_desktop_fit(int width, int height);
 int kk_desktop_width();
 int kk_desktop_height();
 // Opens a window: `titleBar` 0 none, 1 full, 2 small.

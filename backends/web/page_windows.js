@@ -10,6 +10,24 @@ mergeInto(LibraryManager.library, {
     desktop: function () {
       return document.getElementById('kk-desktop');
     },
+    // On a page smaller than a window (a phone), the desktop is scaled down
+    // until the largest window shown so far fits: its logical size is then
+    // larger than the page, and windows are placed on it as on any desktop.
+    scale: 1,
+    needed: [0, 0],
+    fit: function () {
+      var width = self.innerWidth;
+      var height = self.innerHeight;
+      var scale = Math.min(1, width / Math.max(1, KKWindows.needed[0]), height / Math.max(1, KKWindows.needed[1]));
+      var desktop = KKWindows.desktop();
+      desktop.style.width = width / scale + 'px';
+      desktop.style.height = height / scale + 'px';
+      desktop.style.transform = scale < 1 ? 'scale(' + scale + ')' : '';
+      if (scale === KKWindows.scale) return;
+      KKWindows.scale = scale;
+      // Each window paints again for the device pixels it now covers.
+      for (var id in KKWindows.windows) _klonkatron_paint(Number(id));
+    },
     // Client pixels (logical, at 96 dpi) of a pointer event over a window,
     // however the page scales the desktop.
     clientPoint: function (w, event) {
@@ -134,8 +152,19 @@ mergeInto(LibraryManager.library, {
     },
   },
 
+  // Device pixels to the logical pixel, the desktop's scale included.
+  kk_device_pixel_ratio__deps: ['$KKWindows'],
   kk_device_pixel_ratio: function () {
-    return window.devicePixelRatio || 1;
+    return (self.devicePixelRatio || 1) * KKWindows.scale;
+  },
+  kk_desktop_fit__deps: ['$KKWindows'],
+  kk_desktop_fit: function (width, height) {
+    if (!KKWindows.fitting) {
+      KKWindows.fitting = true;
+      self.addEventListener('resize', KKWindows.fit);
+    }
+    KKWindows.needed = [Math.max(KKWindows.needed[0], width), Math.max(KKWindows.needed[1], height)];
+    KKWindows.fit();
   },
   kk_desktop_width__deps: ['$KKWindows'],
   kk_desktop_width: function () {

@@ -40,6 +40,8 @@ WebFormView::WebFormView(WebBackend& backend, Form& form, int window)
     : backend_(backend), form_(form), window_(window) {
     const FormDesign& design = form.design();
     const WindowFrame frame = frameOf(design);
+    const WindowBox fitted = windowBoxOf(design, 0, 0);
+    kk_desktop_fit(fitted.outerWidth(), fitted.outerHeight());
     const WindowBox box = windowBoxOf(design, kk_desktop_width(), kk_desktop_height());
     kk_window_open(window_, design.caption.c_str(), titleBarNumber(frame.titleBar),
                    box.titleBarHeight, box.border, frame.closeBox ? 1 : 0, box.left, box.top,

@@ -54,17 +54,23 @@ export async function installPlaceReader(page, artImages) {
       }
       samples[name] = Array.from({ length: 12 }, (_, k) => unique[Math.floor((k * unique.length) / 12)]);
     }
+    // At a whole ratio every pixel of a picture is an exact square of the
+    // canvas; at a fractional one the window is scaled smoothly, and the
+    // middle of a pixel keeps its colour only nearly, at most pixels.
     window.kkPlaces = (canvas) => {
       const ratio = canvas.width / parseFloat(canvas.style.width);
+      const exact = Number.isInteger(ratio);
+      const near = (i, colour) => [16, 8, 0].every((shift, c) => Math.abs(data.data[i + c] - ((colour >> shift) & 255)) <= 48);
       const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height);
       const shown = {};
       for (const [place, [left, top]] of Object.entries(places)) {
         for (const [name, points] of Object.entries(samples)) {
-          const all = points.every(([x, y, colour]) => {
-            const i = 4 * (Math.round((top + y) * ratio) * data.width + Math.round((left + x) * ratio));
+          const matching = points.filter(([x, y, colour]) => {
+            const i = 4 * (Math.floor((top + y + 0.5) * ratio) * data.width + Math.floor((left + x + 0.5) * ratio));
+            if (!exact) return near(i, colour);
             return ((data.data[i] << 16) | (data.data[i + 1] << 8) | data.data[i + 2]) === colour;
-          });
-          if (all) shown[place] = name;
+          }).length;
+          if (matching >= (exact ? points.length : points.length - 2)) shown[place] = name;
         }
       }
       return shown;

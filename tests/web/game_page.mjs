@@ -2,7 +2,8 @@
 // splash and its moving marquee, a key that ends the program and the page's
 // way to play again, "&Ok!" and the board, Start, a computer struck for 100
 // points, the hammer pointer, and no error in the console; at device pixel
-// ratios 1 and 2. Every wait polls for what the page shows, with deadlines
+// ratios 1 and 2 with a mouse, and by touch on a phone's screen, smaller
+// than the splash, where the page scales its desktop down. Every wait polls for what the page shows, with deadlines
 // far beyond what a loaded machine needs.
 // Usage: node game_page.mjs <build folder with klonkatron.html> <art/images> <screenshots>
 import { mkdirSync, writeFileSync } from 'node:fs';
@@ -20,75 +21,91 @@ function surface(page, width, height) {
   return page.locator(`.kk-window canvas.kk-surface[style*="width: ${width}px"][style*="height: ${height}px"]`);
 }
 
-async function check(name, ratio, play) {
+async function check(name, screen, play) {
   try {
     await play();
   } catch (error) {
-    throw new Error(`ratio ${ratio}, ${name}: ${error.message}`);
+    throw new Error(`${screen.name}, ${name}: ${error.message}`);
   }
 }
 
-async function playAt(base, ratio) {
-  await withChromium({ width: 900, height: 700, deviceScaleFactor: ratio }, async (context) => {
+const screens = [
+  { name: '1x', width: 900, height: 700, deviceScaleFactor: 1 },
+  { name: '2x', width: 900, height: 700, deviceScaleFactor: 2 },
+  { name: 'phone', width: 390, height: 844, deviceScaleFactor: 3, hasTouch: true },
+];
+
+async function playOn(base, screen) {
+  const shot = (what) => join(shots, `${what}-${screen.name}.png`);
+  // A click, or on a touch screen a tap.
+  const press = (locator) => (screen.hasTouch ? locator.tap() : locator.click());
+  await withChromium(screen, async (context) => {
     const page = context.pages()[0] ?? (await context.newPage());
     const errors = watchErrors(page);
     await page.goto(`${base}/klonkatron.html`);
 
     const splash = surface(page, 492, 279);
-    await check('the splash shows, its marquee moves', ratio, async () => {
+    await check('the splash shows, its marquee moves', screen, async () => {
       await splash.waitFor(deadline);
-      if ((await splash.evaluate((c) => c.width)) !== 492 * ratio) throw new Error('splash canvas not at the device ratio');
+      const scale = (await splash.boundingBox()).width / 492;
+      const expected = Math.round(492 * screen.deviceScaleFactor * scale);
+      if ((await splash.evaluate((c) => c.width)) !== expected) throw new Error('splash canvas not at the device ratio');
+      if (screen.hasTouch && !(scale < 1 && (await splash.boundingBox()).width <= screen.width)) {
+        throw new Error(`the splash is not scaled to the phone's screen: ${scale}`);
+      }
       const first = await splash.screenshot();
-      writeFileSync(join(shots, `splash-${ratio}x.png`), first);
+      writeFileSync(shot('splash'), first);
       await page.waitForFunction(async (before) => {
         const now = document.querySelector('.kk-surface').toDataURL();
         return now !== before;
       }, await splash.evaluate((c) => c.toDataURL()), { ...deadline, polling: 100 });
     });
 
-    await check('a key ends the program, and it plays again', ratio, async () => {
+    await check('a key ends the program, and it plays again', screen, async () => {
       await page.keyboard.press('q');
       await page.getByText('Klonkatron has ended').waitFor(deadline);
       if ((await page.locator('.kk-window').count()) !== 0) throw new Error('windows left after the end');
-      writeFileSync(join(shots, `ended-${ratio}x.png`), await page.screenshot());
-      await page.getByRole('button', { name: 'Play again' }).click();
+      writeFileSync(shot('ended'), await page.screenshot());
+      await press(page.getByRole('button', { name: 'Play again' }));
       await splash.waitFor(deadline);
     });
 
     const board = surface(page, 328, 280);
-    await check('"Ok!" opens the board', ratio, async () => {
-      await page.getByRole('button', { name: 'Ok!' }).click();
+    await check('"Ok!" opens the board', screen, async () => {
+      await press(page.getByRole('button', { name: 'Ok!' }));
       await board.waitFor(deadline);
       if ((await splash.count()) !== 0) throw new Error('the splash stays');
       await page.waitForFunction(() => document.querySelector('.kk-surface').textContent.includes('Welcome!'), null, deadline);
-      writeFileSync(join(shots, `board-${ratio}x.png`), await page.screenshot());
+      writeFileSync(shot('board'), await page.screenshot());
     });
 
-    await check('the pointer over the board is the hammer', ratio, async () => {
+    if (!screen.hasTouch) await check('the pointer over the board is the hammer', screen, async () => {
       const cursor = await board.evaluate((c) => getComputedStyle(c).cursor);
       if (!/url\("data:image\/png/.test(cursor)) throw new Error(`cursor is ${cursor.slice(0, 60)}`);
     });
 
-    await check('Start, and a computer struck scores 100', ratio, async () => {
+    await check('Start, and a computer struck scores 100', screen, async () => {
       await installPlaceReader(page, artImages);
-      await page.getByRole('button', { name: 'Start New Game' }).click();
+      await press(page.getByRole('button', { name: 'Start New Game' }));
       // The place is read in the page at every frame, and struck at once.
       const place = await (await page.waitForFunction(() => {
         const shown = window.kkPlaces(document.querySelector('.kk-surface'));
         return Object.keys(shown).find((p) => shown[p] === 'ibm' || shown[p] === 'ibm2');
       }, null, { ...deadline, polling: 'raf' })).jsonValue();
       const box = await board.boundingBox();
+      const scale = box.width / 328;
       const [left, top] = places[place];
-      await page.mouse.click(box.x + left + placeSide / 2, box.y + top + placeSide / 2);
+      const at = [box.x + (left + placeSide / 2) * scale, box.y + (top + placeSide / 2) * scale];
+      await (screen.hasTouch ? page.touchscreen.tap(...at) : page.mouse.click(...at));
       await page.waitForFunction(() => document.querySelector('.kk-surface').textContent.split('\n').includes('100'), null, deadline);
-      writeFileSync(join(shots, `struck-${ratio}x.png`), await page.screenshot());
+      writeFileSync(shot('struck'), await page.screenshot());
     });
 
-    if (errors.length > 0) throw new Error(`ratio ${ratio}: ${errors.join('\n')}`);
+    if (errors.length > 0) throw new Error(`${screen.name}: ${errors.join('\n')}`);
   });
 }
 
 await withStaticServer(site, async (base) => {
-  for (const ratio of [1, 2]) await playAt(base, ratio);
+  for (const screen of screens) await playOn(base, screen);
 });
-console.log('The page played: splash, end and play again, board, a computer struck, at 1x and 2x');
+console.log('The page played: splash, end and play again, board, a computer struck, at 1x, 2x and by touch on a phone');
