@@ -6,7 +6,7 @@
 PRESET := $(if $(filter true,$(CI)),ci,default)
 BUILD_DIR := build/$(PRESET)
 
-.PHONY: run test test-e2e-stress test-sanitize test-windows windows package-windows deps-windows test-web web deps-web fuzz soak package package-check build deps \
+.PHONY: run test test-e2e-stress test-sanitize test-windows windows package-windows deps-windows test-web web package-web deps-web fuzz soak package package-check build deps \
         configure format tidy clean screenshots art bench
 
 run: build
@@ -139,3 +139,9 @@ clean:
 web: deps-web
 	cmake --preset web -DKLONKATRON_WERROR=$(WEB_WERROR)
 	cmake --build build/web --target klonkatron_web
+
+# The game for the web packaged, in build/web/package: klonkatron.html, one
+# self-contained file that plays from a double-click, and klonkatron-site.zip,
+# the static site with a web app manifest, icons and a service worker.
+package-web: web
+	cmake --build build/web --target package_web

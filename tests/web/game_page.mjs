@@ -5,14 +5,19 @@
 // ratios 1 and 2 with a mouse, and by touch on a phone's screen, smaller
 // than the splash, where the page scales its desktop down. Every wait polls for what the page shows, with deadlines
 // far beyond what a loaded machine needs.
-// Usage: node game_page.mjs <build folder with klonkatron.html> <art/images> <screenshots>
+// Usage: node game_page.mjs <page> <art/images> <screenshots> [screen...]
+// The page is a folder, served by a static server, with klonkatron.html,
+// or a self-contained .html file, opened from file:// with no server; the
+// screens are 1x, 2x and phone (all unless named).
 import { mkdirSync, writeFileSync } from 'node:fs';
 import { join, resolve } from 'node:path';
+import { pathToFileURL } from 'node:url';
 import { installPlaceReader, placeSide, places } from './board_places.mjs';
 import { watchErrors, withChromium } from './chromium.mjs';
 import { withStaticServer } from './static_server.mjs';
 
-const [site, artImages, shots] = process.argv.slice(2).map((p) => resolve(p));
+const [site, artImages, shots] = process.argv.slice(2, 5).map((p) => resolve(p));
+const screenNames = process.argv.slice(5);
 mkdirSync(shots, { recursive: true });
 const deadline = { timeout: 30000 };
 
@@ -35,14 +40,14 @@ const screens = [
   { name: 'phone', width: 390, height: 844, deviceScaleFactor: 3, hasTouch: true },
 ];
 
-async function playOn(base, screen) {
+async function playOn(pageUrl, screen) {
   const shot = (what) => join(shots, `${what}-${screen.name}.png`);
   // A click, or on a touch screen a tap.
   const press = (locator) => (screen.hasTouch ? locator.tap() : locator.click());
   await withChromium(screen, async (context) => {
     const page = context.pages()[0] ?? (await context.newPage());
     const errors = watchErrors(page);
-    await page.goto(`${base}/klonkatron.html`);
+    await page.goto(pageUrl);
 
     const splash = surface(page, 492, 279);
     await check('the splash shows, its marquee moves', screen, async () => {
@@ -105,7 +110,12 @@ async function playOn(base, screen) {
   });
 }
 
-await withStaticServer(site, async (base) => {
-  for (const screen of screens) await playOn(base, screen);
-});
-console.log('The page played: splash, end and play again, board, a computer struck, at 1x, 2x and by touch on a phone');
+const playing = screens.filter((screen) => screenNames.length === 0 || screenNames.includes(screen.name));
+if (site.endsWith('.html')) {
+  for (const screen of playing) await playOn(pathToFileURL(site).href, screen);
+} else {
+  await withStaticServer(site, async (base) => {
+    for (const screen of playing) await playOn(`${base}/klonkatron.html`, screen);
+  });
+}
+console.log(`The page played: splash, end and play again, board, a computer struck (${playing.map((s) => s.name).join(', ')})`);
