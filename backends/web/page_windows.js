@@ -420,7 +420,9 @@ mergeInto(LibraryManager.library, {
     var button = KKWindows.widget(window, control);
     if (!button) return;
     var face = button.firstChild;
-    var ratio = Math.max(1, Math.round(self.devicePixelRatio || 1));
+    // The face's pixels by the windows' scale policy: at the whole ratio at
+    // or above the device's, scaled smoothly by the browser from there.
+    var ratio = Math.max(1, Math.ceil((self.devicePixelRatio || 1) * KKWindows.scale - 1e-6));
     var w = parseInt(face.style.width, 10);
     var h = parseInt(face.style.height, 10);
     face.width = w * ratio;

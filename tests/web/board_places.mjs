@@ -1,7 +1,8 @@
 // What the board's nine places show, read in the page from the board's own
 // canvas: a place shows a picture when a dozen of the picture's pixels,
 // spread over it where no other picture of a place has their colour, are
-// all there (as tests/windows/e2e/board_places.sh reads a screenshot).
+// all there (as tests/windows/e2e/board_places.sh reads a screenshot); and
+// a computer struck there.
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
 
@@ -76,4 +77,28 @@ export async function installPlaceReader(page, artImages) {
       return shown;
     };
   }, { urls: placePictureUrls(artImages), places });
+}
+
+// Strikes the first computer that shows on the board (its client canvas),
+// read in the page at every frame and struck at once, by a click or a tap;
+// returns once the score reads 100. installPlaceReader must have run.
+export async function strikeAComputer(page, board, { tap = false, timeout = 30000 } = {}) {
+  const place = await (await page.waitForFunction((canvas) => {
+    const shown = window.kkPlaces(canvas);
+    return Object.keys(shown).find((p) => shown[p] === 'ibm' || shown[p] === 'ibm2');
+  }, await board.elementHandle(), { timeout, polling: 'raf' })).jsonValue();
+  const box = await board.boundingBox();
+  const scale = box.width / 328;
+  const [left, top] = places[place];
+  const at = [box.x + (left + placeSide / 2) * scale, box.y + (top + placeSide / 2) * scale];
+  await (tap ? page.touchscreen.tap(...at) : page.mouse.click(...at));
+  await board.evaluate((canvas, timeout) => new Promise((resolve, reject) => {
+    const end = performance.now() + timeout;
+    const look = () => {
+      if (canvas.textContent.split('\n').includes('100')) resolve();
+      else if (performance.now() > end) reject(new Error(`no score of 100 after striking the computer at ${place}`));
+      else setTimeout(look, 50);
+    };
+    look();
+  }), timeout);
 }

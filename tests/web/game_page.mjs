@@ -12,7 +12,7 @@
 import { mkdirSync, writeFileSync } from 'node:fs';
 import { join, resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
-import { installPlaceReader, placeSide, places } from './board_places.mjs';
+import { installPlaceReader, strikeAComputer } from './board_places.mjs';
 import { watchErrors, withChromium } from './chromium.mjs';
 import { withStaticServer } from './static_server.mjs';
 
@@ -92,17 +92,7 @@ async function playOn(pageUrl, screen) {
     await check('Start, and a computer struck scores 100', screen, async () => {
       await installPlaceReader(page, artImages);
       await press(page.getByRole('button', { name: 'Start New Game' }));
-      // The place is read in the page at every frame, and struck at once.
-      const place = await (await page.waitForFunction(() => {
-        const shown = window.kkPlaces(document.querySelector('.kk-surface'));
-        return Object.keys(shown).find((p) => shown[p] === 'ibm' || shown[p] === 'ibm2');
-      }, null, { ...deadline, polling: 'raf' })).jsonValue();
-      const box = await board.boundingBox();
-      const scale = box.width / 328;
-      const [left, top] = places[place];
-      const at = [box.x + (left + placeSide / 2) * scale, box.y + (top + placeSide / 2) * scale];
-      await (screen.hasTouch ? page.touchscreen.tap(...at) : page.mouse.click(...at));
-      await page.waitForFunction(() => document.querySelector('.kk-surface').textContent.split('\n').includes('100'), null, deadline);
+      await strikeAComputer(page, board, { tap: screen.hasTouch, ...deadline });
       writeFileSync(shot('struck'), await page.screenshot());
     });
 
