@@ -5,6 +5,8 @@
 // ratios 1 and 2 with a mouse, and by touch on a phone's screen, smaller
 // than the splash, where the page scales its desktop down. Every wait polls for what the page shows, with deadlines
 // far beyond what a loaded machine needs.
+// At whole ratios the board's pictures are the desktop program's, pixel
+// for pixel (board_reference.mjs).
 // Usage: node game_page.mjs <page> <art/images> <screenshots> [screen...]
 // The page is a folder, served by a static server, with klonkatron.html,
 // or a self-contained .html file, opened from file:// with no server; the
@@ -13,6 +15,7 @@ import { mkdirSync, writeFileSync } from 'node:fs';
 import { join, resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { installPlaceReader, strikeAComputer } from './board_places.mjs';
+import { boardDifferences } from './board_reference.mjs';
 import { watchErrors, withChromium } from './chromium.mjs';
 import { withStaticServer } from './static_server.mjs';
 
@@ -83,6 +86,13 @@ async function playOn(pageUrl, screen) {
       await page.waitForFunction(() => document.querySelector('.kk-surface').textContent.includes('Welcome!'), null, deadline);
       writeFileSync(shot('board'), await page.screenshot());
     });
+
+    if (Number.isInteger(screen.deviceScaleFactor) && !screen.hasTouch) {
+      await check("the board's pictures are the desktop program's, each pixel a square", screen, async () => {
+        const differences = await boardDifferences(board, join(artImages, '../../docs/board.png'));
+        if (differences.length > 0) throw new Error(differences.join('; '));
+      });
+    }
 
     if (!screen.hasTouch) await check('the pointer over the board is the hammer', screen, async () => {
       const cursor = await board.evaluate((c) => getComputedStyle(c).cursor);
