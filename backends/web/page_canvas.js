@@ -4,21 +4,28 @@
 mergeInto(LibraryManager.library, {
   $KKCanvas__deps: ['$KKWindows'],
   $KKCanvas: {
-    pictures: null,  // by the address of their pixels, which never move
+    pictures: null,
     measure: null,
     // The context a window paints on now.
     context: function (window) {
       var w = KKWindows.windows[window];
       return w ? w.painting : null;
     },
+    // A picture's canvas, made once for its pixels: kept by their address
+    // with a copy of the words, so that other pixels at the same address
+    // (a picture that was not the program's) make a canvas of their own.
     picture: function (pixels, width, height) {
       if (!KKCanvas.pictures) KKCanvas.pictures = new Map();
-      var picture = KKCanvas.pictures.get(pixels);
-      if (!picture) {
-        picture = KKWindows.pictureCanvas(pixels, width, height);
-        KKCanvas.pictures.set(pixels, picture);
+      var words = HEAPU32.subarray(pixels >> 2, (pixels >> 2) + width * height);
+      var kept = KKCanvas.pictures.get(pixels);
+      if (kept && kept.width === width && kept.words.length === words.length) {
+        var same = true;
+        for (var i = 0; same && i < words.length; i++) same = kept.words[i] === words[i];
+        if (same) return kept.canvas;
       }
-      return picture;
+      kept = { width: width, words: words.slice(), canvas: KKWindows.pictureCanvas(pixels, width, height) };
+      KKCanvas.pictures.set(pixels, kept);
+      return kept.canvas;
     },
     clipped: function (context, left, top, width, height, draw) {
       context.save();
