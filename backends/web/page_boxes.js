@@ -101,6 +101,7 @@ mergeInto(LibraryManager.library, {
       box.remove();
     });
     for (var id in KKWindows.windows) {
+      if (KKWindows.windows[id].watch) KKWindows.windows[id].watch.disconnect();
       KKWindows.windows[id].frame.remove();
       delete KKWindows.windows[id];
     }

@@ -23,10 +23,15 @@ mergeInto(LibraryManager.library, {
       desktop.style.width = width / scale + 'px';
       desktop.style.height = height / scale + 'px';
       desktop.style.transform = scale < 1 ? 'scale(' + scale + ')' : '';
-      if (scale === KKWindows.scale) return;
       KKWindows.scale = scale;
-      // Each window paints again for the device pixels it now covers.
-      for (var id in KKWindows.windows) _klonkatron_paint(Number(id));
+    },
+    // A window paints again for the device pixels it covers now, its
+    // picture faces too: when a zoom, another screen or the desktop's scale
+    // changed them.
+    repaint: function (w) {
+      if (KKWindows.windows[w.id] !== w) return;
+      _klonkatron_paint(w.id);
+      for (var control in w.widgets) if (w.widgets[control].kkFaceChanged) w.widgets[control].kkFaceChanged();
     },
     // Client pixels (logical, at 96 dpi) of a pointer event over a window,
     // however the page scales the desktop.
@@ -252,6 +257,16 @@ mergeInto(LibraryManager.library, {
     frame.addEventListener('pointerdown', function () {
       KKWindows.raise(w);
     }, true);
+    if (self.ResizeObserver) {
+      w.watch = new ResizeObserver(function () {
+        KKWindows.repaint(w);
+      });
+      try {
+        w.watch.observe(canvas, { box: 'device-pixel-content-box' });
+      } catch (e) {
+        w.watch.observe(canvas);
+      }
+    }
     KKWindows.windows[window] = w;
     KKWindows.raise(w);
     KKWindows.desktop().appendChild(frame);
@@ -263,6 +278,7 @@ mergeInto(LibraryManager.library, {
     var w = KKWindows.windows[window];
     if (!w) return;
     delete KKWindows.windows[window];
+    if (w.watch) w.watch.disconnect();
     w.frame.remove();
   },
 
@@ -352,6 +368,7 @@ mergeInto(LibraryManager.library, {
       button.addEventListener('pointerleave', function () { if (pressed) { pressed = false; report(); } });
       button.addEventListener('focus', report);
       button.addEventListener('blur', report);
+      button.kkFaceChanged = report;
     }
     KKWindows.addWidget(window, control, button, left, top, width, height);
   },
