@@ -1,5 +1,6 @@
 // The windows around the board in the page, in headless Chromium: the
-// About window at its designed place, its System Info message (a page
+// About window at its designed place, moved by its title bar, behind the
+// board when that is clicked, closed by its close box; its System Info message (a page
 // starts no program) answered by Escape and by Enter, the About window's
 // own Enter and Escape; five clicks on the face open the text window, where
 // typing and Tab work; and after a game, Exit shows the score, then the
@@ -58,6 +59,29 @@ await withStaticServer(site, (base) =>
         await box.waitFor({ state: 'detached', ...deadline });
       }
       if (!(await about.isVisible())) throw new Error('the About window went with the box');
+    });
+
+    await step('a window moves by its title bar, comes to the front when clicked, and closes by its close box', async () => {
+      const boardFrame = page.locator('.kk-window[aria-label^="Klonkatron"]');
+      const title = about.locator('.kk-title');
+      const before = await about.boundingBox();
+      const grip = await title.boundingBox();
+      await page.mouse.move(grip.x + 60, grip.y + grip.height / 2);
+      await page.mouse.down();
+      await page.mouse.move(grip.x + 100, grip.y + grip.height / 2 + 30, { steps: 4 });
+      await page.mouse.up();
+      const after = await about.boundingBox();
+      if (after.x - before.x !== 40 || after.y - before.y !== 30) throw new Error(`moved by ${after.x - before.x},${after.y - before.y}`);
+      const front = async () => page.evaluate(() => document.querySelector('.kk-window.kk-active')?.getAttribute('aria-label'));
+      if ((await front()) !== 'About Klonkatron') throw new Error('the About window opened behind');
+      const boardBox = await board.boundingBox();
+      await page.mouse.click(boardBox.x + 3, boardBox.y + 277);  // bare background
+      if (!(await front()).startsWith('Klonkatron')) throw new Error(`the front window is ${await front()}`);
+      const zIndex = (frame) => frame.evaluate((f) => Number(f.style.zIndex));
+      if ((await zIndex(boardFrame)) <= (await zIndex(about))) throw new Error('the board stays behind');
+      await about.locator('.kk-close').click();
+      await about.waitFor({ state: 'detached', ...deadline });
+      await openAbout();
     });
 
     // Escape reaches OK wherever the focus is; Enter reaches it from the
