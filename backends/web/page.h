@@ -48,6 +48,9 @@ void kk_button_face(int window, int control, const std::uint32_t* pixels, int wi
 // Sets a text box's text (line feeds) where it differs.
 void kk_text_box_text(int window, int control, const char* text);
 void kk_widget_focus(int window, int control);
+// Whether the window's buttons show which has the focus (the core's
+// keyboard cues: once the keyboard has moved around the window).
+void kk_window_cues(int window, int shown);
 
 // --- Painting (page_canvas.js) -------------------------------------------------
 // Starts painting a window at `paintRatio` device pixels to the logical one:

@@ -476,6 +476,12 @@ mergeInto(LibraryManager.library, {
     if (box && box.value !== value) box.value = value;
   },
 
+  kk_window_cues__deps: ['$KKWindows'],
+  kk_window_cues: function (window, shown) {
+    var w = KKWindows.windows[window];
+    if (w) w.frame.classList.toggle('kk-cues', !!shown);
+  },
+
   kk_widget_focus__deps: ['$KKWindows'],
   kk_widget_focus: function (window, control) {
     var element = KKWindows.widget(window, control);

@@ -141,6 +141,7 @@ void WebFormView::tellDrawnText() {
 void WebFormView::widgetChanged(Control& control) {
     const int i = indexOf(control);
     if (i < 0) return;
+    kk_window_cues(window_, form_.showsKeyboardCues() ? 1 : 0);
     kk_widget_visible(window_, i, control.visible() ? 1 : 0);
     if (auto* button = dynamic_cast<CommandButton*>(&control)) {
         kk_widget_font(window_, i, cssFontOf(button->font()).c_str());
@@ -187,6 +188,7 @@ void WebFormView::raise() { kk_window_raise(window_); }
 void WebFormView::focus(Control& control) {
     const int i = indexOf(control);
     if (i >= 0) kk_widget_focus(window_, i);
+    kk_window_cues(window_, form_.showsKeyboardCues() ? 1 : 0);
 }
 
 void WebFormView::captureMouse(bool captured) { kk_window_capture(window_, captured ? 1 : 0); }

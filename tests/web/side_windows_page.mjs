@@ -1,4 +1,5 @@
-// The windows around the board in the page, in headless Chromium: the
+// The windows around the board in the page, in headless Chromium: Tab
+// showing the focus on the board (the Exit face's dotted rectangle); the
 // About window at its designed place, moved by its title bar, behind the
 // board when that is clicked, closed by its close box; its System Info message (a page
 // starts no program) answered by Escape and by Enter, the About window's
@@ -39,6 +40,23 @@ await withStaticServer(site, (base) =>
       await page.getByRole('button', { name: 'About Klonkatron' }).click();
       await about.waitFor(deadline);
     };
+
+    await step('Tab shows the focus on the board: a dotted outline, and on the Exit face its rectangle', async () => {
+      const boardFrame = page.locator('.kk-window[aria-label^="Klonkatron"]');
+      if (await boardFrame.evaluate((f) => f.classList.contains('kk-cues'))) throw new Error('cues before any key');
+      const face = page.locator('.kk-picture-button canvas');
+      const unfocused = await face.evaluate((c) => c.toDataURL());
+      for (let i = 0; i < 5 && !(await page.evaluate(() => document.activeElement?.classList.contains('kk-picture-button'))); i++) {
+        await page.keyboard.press('Tab');
+        if (!(await boardFrame.evaluate((f) => f.classList.contains('kk-cues')))) throw new Error('no cues after Tab');
+      }
+      await page.waitForFunction((before) => document.querySelector('.kk-picture-button canvas').toDataURL() !== before,
+        unfocused, deadline);
+      writeFileSync(join(shots, 'exit-focused.png'), await page.screenshot());
+      await page.keyboard.press('Tab');
+      const outline = await page.evaluate(() => getComputedStyle(document.activeElement).outlineStyle);
+      if (outline !== 'dotted') throw new Error(`the focused button's outline is ${outline}`);
+    });
 
     await step('the About window opens at its designed place', async () => {
       await openAbout();
