@@ -236,14 +236,20 @@ mergeInto(LibraryManager.library, {
 
     canvas.addEventListener('pointerdown', function (event) {
       w.pointerId = event.pointerId;
+      w.pressedButton = KKWindows.buttonOf(event);
       var p = KKWindows.clientPoint(w, event);
-      _klonkatron_mouse(window, 0, p[0], p[1], KKWindows.buttonOf(event), KKWindows.shiftOf(event));
+      _klonkatron_mouse(window, 0, p[0], p[1], w.pressedButton, KKWindows.shiftOf(event));
       event.preventDefault();  // no text selection, no focus taken from the controls
     });
-    canvas.addEventListener('pointerup', function (event) {
+    var release = function (event) {
       var p = KKWindows.clientPoint(w, event);
-      _klonkatron_mouse(window, 1, p[0], p[1], KKWindows.buttonOf(event), KKWindows.shiftOf(event));
-    });
+      var button = event.type === 'pointercancel' ? w.pressedButton : KKWindows.buttonOf(event);
+      _klonkatron_mouse(window, 1, p[0], p[1], button, KKWindows.shiftOf(event));
+    };
+    canvas.addEventListener('pointerup', release);
+    // A touch the browser takes over ends as a release, so that the core's
+    // capture does not wait for ever.
+    canvas.addEventListener('pointercancel', release);
     canvas.addEventListener('pointermove', function (event) {
       var p = KKWindows.clientPoint(w, event);
       _klonkatron_mouse(window, 2, p[0], p[1], KKWindows.buttonsOf(event), KKWindows.shiftOf(event));

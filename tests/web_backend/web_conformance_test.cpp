@@ -193,5 +193,22 @@ std::unique_ptr<Harness> makeWebHarness() { return std::make_unique<WebHarness>(
 INSTANTIATE_TEST_SUITE_P(Web, BackendConformance,
                          ::testing::Values(BackendUnderTest{"Web", &makeWebHarness}));
 
+// The page's own input beyond the suite's, on the same reference window.
+class WebPageInput : public BackendConformance {};
+
+TEST_P(WebPageInput, ATouchTheBrowserTakesOverEndsAsARelease) {
+    forms::Form& form = shown();
+    const PixelRect target = forms::pixelRect(form.control("Target").bounds());
+    harness().press(form, target.left + 5, target.top + 5);
+    test_pointer(form.design().caption.c_str(), "pointercancel", target.left + 5, target.top + 5);
+    EXPECT_EQ(log_, (std::vector<std::string>{"MouseDown", "MouseUp"}));
+    // The next press is a press of its own again.
+    harness().press(form, target.left + 5, target.top + 5);
+    EXPECT_EQ(log_.back(), "MouseDown");
+}
+
+INSTANTIATE_TEST_SUITE_P(Web, WebPageInput,
+                         ::testing::Values(BackendUnderTest{"Web", &makeWebHarness}));
+
 }  // namespace
 }  // namespace klonkatron::testing::conformance
