@@ -3,11 +3,12 @@
 #include <cstdint>
 
 // What the C++ side asks of the page: the functions of the JavaScript
-// libraries beside this file (page_windows.js, page_canvas.js,
-// page_boxes.js), linked in with --js-library. Windows are known by the
-// number the backend gives them, their buttons and text boxes by their
-// control's place in the window's list; pictures are passed as pointers to
-// their 0xAARRGGBB words, which live as long as the program.
+// libraries beside this file (page_windows.js, page_widgets.js,
+// page_canvas.js, page_boxes.js), linked in with --js-library. Windows are
+// known by the number the backend gives them, their buttons and text boxes
+// by their control's place in the window's list; pictures are passed as
+// pointers to their 0xAARRGGBB words (a window's icon, pointer and picture
+// faces: those of the program, which live as long as it does).
 extern "C" {
 
 // --- Windows (page_windows.js) -----------------------------------------------
@@ -33,6 +34,11 @@ void kk_window_text(int window, const char* text);
 // Asks for a paint of the window on the next frame (klonkatron_paint).
 void kk_window_request_paint(int window);
 
+// Whether the window's buttons show which has the focus (the core's
+// keyboard cues: once the keyboard has moved around the window).
+void kk_window_cues(int window, int shown);
+
+// --- Buttons and text boxes (page_widgets.js) ----------------------------------
 void kk_button_add(int window, int control, int left, int top, int width, int height,
                    int pictureFace);
 void kk_text_box_add(int window, int control, int left, int top, int width, int height,
@@ -48,9 +54,6 @@ void kk_button_face(int window, int control, const std::uint32_t* pixels, int wi
 // Sets a text box's text (line feeds) where it differs.
 void kk_text_box_text(int window, int control, const char* text);
 void kk_widget_focus(int window, int control);
-// Whether the window's buttons show which has the focus (the core's
-// keyboard cues: once the keyboard has moved around the window).
-void kk_window_cues(int window, int shown);
 
 // --- Painting (page_canvas.js) -------------------------------------------------
 // Starts painting a window at `paintRatio` device pixels to the logical one:
