@@ -72,6 +72,9 @@ void kk_text(int window, const char* cssFont, const char* text, int length, doub
              int clipLeft, int clipTop, int clipWidth, int clipHeight, int rgb);
 
 // --- Time, boxes, the end (page_boxes.js) ---------------------------------------
+// The browser's regional names, one a line (page_locale.h), allocated for
+// the caller to free.
+char* kk_locale_lines();
 // Calls klonkatron_alarm once, after `milliseconds`; a negative delay cancels.
 void kk_set_alarm(double milliseconds);
 // `buttons` and `icon` as forms::MsgButtons and forms::MsgIcon number them.

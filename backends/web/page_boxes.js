@@ -1,4 +1,5 @@
-// The web backend's message boxes, alarm and end (web_backend.cpp): boxes
+// The web backend's message boxes, alarm, regional names and end
+// (web_backend.cpp): boxes
 // are modal HTML dialogs answered through klonkatron_message_box_answered
 // while the timers go on; the alarm is one setTimeout; at the end the page
 // says so and offers another game (#kk-ended, in klonkatron.html).
@@ -27,6 +28,30 @@ mergeInto(LibraryManager.library, {
       KKBoxes.alarm = null;
       _klonkatron_alarm();
     }, milliseconds);
+  },
+
+  // The regional names in the browser's language (page_locale.h says the
+  // lines), as a string for the program to free.
+  kk_locale_lines: function () {
+    var language = navigator.language || 'en';
+    var utc = function (options) {
+      options.timeZone = 'UTC';
+      return new Intl.DateTimeFormat(language, options);
+    };
+    var lines = [];
+    ['long', 'short'].forEach(function (style) {
+      // 1 January 2023 was a Sunday.
+      for (var day = 0; day < 7; day++) lines.push(utc({ weekday: style }).format(new Date(Date.UTC(2023, 0, 1 + day))));
+    });
+    ['long', 'short'].forEach(function (style) {
+      for (var month = 0; month < 12; month++) lines.push(utc({ month: style }).format(new Date(Date.UTC(2023, month, 1))));
+    });
+    // What stands between the hours and the minutes of a short time.
+    var parts = utc({ hour: 'numeric', minute: 'numeric' }).formatToParts(new Date(Date.UTC(2023, 0, 1, 13, 45)));
+    var hour = parts.findIndex(function (part) { return part.type === 'hour'; });
+    var between = parts[hour + 1];
+    lines.push(between && between.type === 'literal' && parts[hour + 2] && parts[hour + 2].type === 'minute' ? between.value : '');
+    return allocateUTF8(lines.join('\n'));
   },
 
   kk_message_box__deps: ['$KKBoxes'],

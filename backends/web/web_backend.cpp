@@ -3,9 +3,11 @@
 #include <emscripten.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <ctime>
 
 #include "backends/web/page.h"
+#include "backends/web/page_locale.h"
 #include "backends/web/web_form_view.h"
 
 namespace forms::web {
@@ -75,6 +77,16 @@ DateTime WebBackend::localNow() {
         1000;
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,           local.tm_hour,
             local.tm_min,         local.tm_sec,     static_cast<int>(millis)};
+}
+
+// The names of the browser's language, asked for once.
+Locale WebBackend::locale() {
+    if (!locale_) {
+        char* lines = kk_locale_lines();
+        locale_ = localeFromLines(lines);
+        std::free(lines);
+    }
+    return *locale_;
 }
 
 }  // namespace forms::web

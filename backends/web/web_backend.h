@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 
 #include "forms/backend.h"
 
@@ -29,6 +30,7 @@ public:
     std::int64_t monotonicMicros() override;
     void setAlarm(std::optional<std::int64_t> micros) override;
     DateTime localNow() override;
+    Locale locale() override;
 
     // The shown window of that number, or nullptr once it has closed.
     [[nodiscard]] WebFormView* window(int number) const;
@@ -38,6 +40,7 @@ public:
 private:
     std::map<int, WebFormView*> windows_;
     int nextWindow_ = 1;
+    std::optional<Locale> locale_;
 };
 
 }  // namespace forms::web

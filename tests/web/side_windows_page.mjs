@@ -1,4 +1,5 @@
-// The windows around the board in the page, in headless Chromium: Tab
+// The windows around the board in the page, in headless Chromium, in
+// German: the board's clock in the browser's language; Tab
 // showing the focus on the board (the Exit face's dotted rectangle); the
 // About window at its designed place, moved by its title bar, behind the
 // board when that is clicked, closed by its close box; its System Info message (a page
@@ -27,7 +28,7 @@ async function step(name, play) {
 }
 
 await withStaticServer(site, (base) =>
-  withChromium({ width: 900, height: 700 }, async (context) => {
+  withChromium({ width: 900, height: 700, locale: 'de-DE' }, async (context) => {
     const page = context.pages()[0] ?? (await context.newPage());
     const errors = watchErrors(page);
     await page.goto(`${base}/klonkatron.html`);
@@ -40,6 +41,12 @@ await withStaticServer(site, (base) =>
       await page.getByRole('button', { name: 'About Klonkatron' }).click();
       await about.waitFor(deadline);
     };
+
+    await step("the board's clock names the day in the browser's language", async () => {
+      const german = /^(Sonntag|Montag|Dienstag|Mittwoch|Donnerstag|Freitag|Samstag), \d\d.\d\d$/;
+      await page.waitForFunction((pattern) => document.querySelector('.kk-surface').textContent.split('\n')
+        .some((line) => new RegExp(pattern).test(line)), german.source, deadline);
+    });
 
     await step('Tab shows the focus on the board: a dotted outline, and on the Exit face its rectangle', async () => {
       const boardFrame = page.locator('.kk-window[aria-label^="Klonkatron"]');

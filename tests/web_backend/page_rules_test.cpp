@@ -5,6 +5,7 @@
 
 #include "backends/web/css_font.h"
 #include "backends/web/key_codes.h"
+#include "backends/web/page_locale.h"
 #include "backends/web/window_box.h"
 #include "designs/form1_design.h"
 #include "designs/frm_about_design.h"
@@ -84,6 +85,34 @@ TEST(PageFonts, EveryFontIsTheEmbeddedFamilyAtTheDesktopsPixelSize) {
     EXPECT_EQ(cssFontOf(Font{}), "11px \"Liberation Sans\", sans-serif");
     EXPECT_EQ(cssFontOf(Font{"MS Sans Serif", 20.25, true}),
               "bold 27px \"Liberation Sans\", sans-serif");
+}
+
+TEST(PageLocale, TheBrowsersNamesReplaceTheEnglishOnesWhereItHasThem) {
+    const char* german =
+        "Sonntag\nMontag\nDienstag\nMittwoch\nDonnerstag\nFreitag\nSamstag\n"
+        "So\nMo\nDi\nMi\nDo\nFr\nSa\n"
+        "Januar\nFebruar\nM\xC3\xA4rz\nApril\nMai\nJuni\nJuli\nAugust\nSeptember\nOktober\n"
+        "November\nDezember\n"
+        "Jan\nFeb\nM\xC3\xA4r\nApr\nMai\nJun\nJul\nAug\nSep\nOkt\nNov\n\n"  // no short December
+        ".";
+    const Locale locale = localeFromLines(german);
+    EXPECT_EQ(locale.dayNames[3], "Mittwoch");
+    EXPECT_EQ(locale.shortDayNames[0], "So");
+    EXPECT_EQ(locale.monthNames[2], "M\xC3\xA4rz");
+    EXPECT_EQ(locale.shortMonthNames[10], "Nov");
+    EXPECT_EQ(locale.shortMonthNames[11], "Dec");  // kept
+    EXPECT_EQ(locale.timeSeparator, ".");
+    EXPECT_EQ(locale.dateSeparator, "/");
+}
+
+TEST(PageLocale, AListOfAnotherLengthLeavesEnglish) {
+    const Locale english;
+    for (const char* lines :
+         {"", "Sonntag\nMontag", "a\nb\nc\nd\ne\nf\ng\nh\ni\nj\nk\nl\nm\nn\n"}) {
+        const Locale locale = localeFromLines(lines);
+        EXPECT_EQ(locale.dayNames, english.dayNames) << lines;
+        EXPECT_EQ(locale.timeSeparator, ":") << lines;
+    }
 }
 
 }  // namespace
