@@ -1,5 +1,7 @@
 #include "backends/web/web_form_view.h"
 
+#include <algorithm>
+
 #include "backends/web/css_font.h"
 #include "backends/web/page.h"
 #include "backends/web/web_backend.h"
@@ -26,6 +28,7 @@ int titleBarNumber(TitleBar bar) {
     return 0;
 }
 
+// The smallest rectangle holding both: the areas to paint at the next frame.
 PixelRect unite(const PixelRect& a, const PixelRect& b) {
     const int left = std::min(a.left, b.left);
     const int top = std::min(a.top, b.top);
