@@ -1,12 +1,12 @@
-// The web page's figures, as markdown table rows: the sizes of the single
-// file and of the static site (uncompressed and gzipped), the time from
-// navigation to the splash's first painted frame in headless Chromium, and
-// the page's alarm lateness (the tick error as the page sees it: from the
-// moment the core asked for to the moment the timeout ran) while the board
-// plays. No figure is judged here: bench/README.md says how to read them.
+// The web page's figures, one "name value" a line for bench/table.sh: the
+// sizes of the single file and of the static site (uncompressed and
+// gzipped, bytes), the time from navigation to the splash's first painted
+// frame in headless Chromium (ms, median of five), and the page's alarm
+// lateness (the tick error as the page sees it: from the moment the core
+// asked for to the moment the timeout ran, ms) while the board plays.
 // Usage: node bench/web_page.mjs <the web build's folder> [seconds of play]
-// (run from build/web/tests/web, where playwright-core is installed, or
-// with NODE_PATH pointing there).
+// (after `make package-web`; playwright-core is the web tests', installed
+// in the build folder).
 import { readFileSync, readdirSync } from 'node:fs';
 import { join, resolve } from 'node:path';
 import { gzipSync } from 'node:zlib';
@@ -17,7 +17,6 @@ const tests = join(build, 'tests/web');
 const { withChromium } = await import(join(tests, 'chromium.mjs'));
 const { withStaticServer } = await import(join(tests, 'static_server.mjs'));
 
-const kib = (bytes) => `${(bytes / 1024).toFixed(0)} KiB`;
 const sizes = (files) => files.reduce(([raw, gz], file) => {
   const bytes = readFileSync(file);
   return [raw + bytes.length, gz + gzipSync(bytes, { level: 9 }).length];
@@ -68,9 +67,15 @@ const { firstFrames, lateness } = await withStaticServer(build, async (base) => 
   return { firstFrames, lateness };
 });
 
-console.log('| Web page | Figure |');
-console.log('|---|---|');
-console.log(`| single file (klonkatron.html) | ${kib(single[0])}, ${kib(single[1])} gzipped |`);
-console.log(`| static site (every file) | ${kib(site[0])}, ${kib(site[1])} gzipped |`);
-console.log(`| navigation to the splash's first painted frame, median of 5 | ${median(firstFrames).toFixed(0)} ms |`);
-console.log(`| alarm lateness over ${seconds} s of play (${lateness.length} alarms), median and 95th percentile | ${median(lateness).toFixed(2)} ms, ${percentile(lateness, 0.95).toFixed(2)} ms |`);
+const figures = {
+  single_bytes: single[0],
+  single_gzipped: single[1],
+  site_bytes: site[0],
+  site_gzipped: site[1],
+  first_frame_ms: median(firstFrames).toFixed(1),
+  play_seconds: seconds,
+  alarms: lateness.length,
+  lateness_median_ms: median(lateness).toFixed(2),
+  lateness_p95_ms: percentile(lateness, 0.95).toFixed(2),
+};
+for (const [name, value] of Object.entries(figures)) console.log(`${name} ${value}`);
