@@ -6,7 +6,7 @@
 PRESET := $(if $(filter true,$(CI)),ci,default)
 BUILD_DIR := build/$(PRESET)
 
-.PHONY: run test test-e2e-stress test-sanitize test-windows windows package-windows deps-windows test-web deps-web fuzz soak package package-check build deps \
+.PHONY: run test test-e2e-stress test-sanitize test-windows windows package-windows deps-windows test-web web package-web deps-web fuzz soak package package-check build deps \
         configure format tidy clean screenshots art bench
 
 run: build
@@ -133,3 +133,15 @@ art: configure
 
 clean:
 	rm -rf build
+
+# The game in a web page, built with Debian's emscripten: build/web/
+# klonkatron.html with its script, module and fonts, to serve as they are.
+web: deps-web
+	cmake --preset web -DKLONKATRON_WERROR=$(WEB_WERROR)
+	cmake --build build/web --target klonkatron_web
+
+# The game for the web packaged, in build/web/package: klonkatron.html, one
+# self-contained file that plays from a double-click, and klonkatron-site.zip,
+# the static site with a web app manifest, icons and a service worker.
+package-web: web
+	cmake --build build/web --target package_web

@@ -72,6 +72,18 @@ if [ -n "$windows_build" ]; then
     fi
 fi
 
+# The web page, where the web build has its package and its tests' browser.
+web=missing
+web_build=$(cd "$here/.." && pwd)/build/web
+if [ -f "$web_build/package/klonkatron.html" ] && [ -d "$web_build/tests/web/node_modules" ]; then
+    echo "The web page: sizes, first frame and ${cpu_seconds} s of play in headless Chromium"
+    if node "$here/web_page.mjs" "$web_build" "$cpu_seconds" >"$work/web"; then
+        web=measured
+    else
+        web=failed
+    fi
+fi
+
 write_results "$here/results.md"
 echo "Wrote $here/results.md"
 [ "$windows" != failed ]

@@ -62,6 +62,38 @@ windows_note() {
     esac
 }
 
+# The web page's rows, from bench/web_page.mjs's figures in $work/web.
+web_figure() { awk -v n="$1" '$1 == n {print $2}' "$work/web"; }
+web_rows() {
+    local single singleGz site siteGz frame late p95
+    single=$(web_figure single_bytes)
+    singleGz=$(web_figure single_gzipped)
+    site=$(web_figure site_bytes)
+    siteGz=$(web_figure site_gzipped)
+    frame=$(web_figure first_frame_ms)
+    late=$(web_figure lateness_median_ms)
+    p95=$(web_figure lateness_p95_ms)
+    local kib='{printf "%.0f KiB", v / 1024}'
+    absolute_row "Size of the single file" "\`build/web/package/klonkatron.html\`" "$single" \
+        "$(awk -v v="$single" "BEGIN $kib")" "≤ 1.5 MiB" 1572864 max
+    absolute_row "Size of the single file, gzipped" "\`klonkatron.html\`" "$singleGz" \
+        "$(awk -v v="$singleGz" "BEGIN $kib")" "≤ 700 KiB" 716800 max
+    echo "| Size of the static site, every file | \`build/web/package/site\` |" \
+        "$(awk -v v="$site" "BEGIN $kib") ($(awk -v v="$siteGz" "BEGIN $kib") gzipped) | — | — | — | — |"
+    absolute_row "Navigation to the splash's first painted frame" "the page in headless Chromium" \
+        "$frame" "$(fixed "$frame" 0) ms" "≤ 300 ms" 300 max
+    absolute_row "Median alarm lateness in the page" \
+        "the page in headless Chromium, $(web_figure play_seconds) s of play ($(web_figure alarms) alarms; 95th percentile $p95 ms)" \
+        "$late" "$late ms" "≤ 4 ms" 4 max
+}
+
+web_note() {
+    case $web in
+    missing) echo "The web page was not measured: \`make package-web\` and \`make test-web\` (its browser) have not run." ;;
+    failed) echo "The web page was not measured: its run in Chromium failed." ;;
+    esac
+}
+
 # The median of one google-benchmark figure: NAME FIELD.
 micro() {
     jq -r --arg name "$1" --arg field "$2" \
@@ -130,7 +162,9 @@ write_results() {
         absolute_row "Headless simulation speed" \
             "a whole game, 10 min of it at level 9 ($(fixed "$simulated" 0) simulated s)" "$speed" \
             "$(fixed "$speed" 0) simulated s per s" "≥ 1000" 1000 min
+        [ "$web" != measured ] || web_rows
         [ "$windows" = measured ] || printf '\n%s\n' "$(windows_note)"
+        [ "$web" = measured ] || printf '\n%s\n' "$(web_note)"
         echo
         echo "Wake-ups (context switches of all the process's threads) and processor"
         echo "time per second, ${wake_seconds} s in each state; the yardstick is the baseline window."

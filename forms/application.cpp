@@ -313,6 +313,7 @@ void Application::messageBoxAnswered(int id, MsgResult answer) {
     coro::coroutine_handle<> goOn = box->second.goOn;
     openBoxes_.erase(box);
     HandlerScope scope(*this);
+    // Not const: the experimental handle of clang 14's library resumes only so.
     runStep(std::move(running), [goOn](Task&) mutable { goOn.resume(); });
 }
 

@@ -40,4 +40,16 @@ WindowFrame frameOf(const FormDesign& design) {
     return frame;
 }
 
+int drawnTitleBarHeight(TitleBar titleBar) {
+    switch (titleBar) {
+        case TitleBar::None:
+            return 0;
+        case TitleBar::Full:
+            return 24;
+        case TitleBar::Small:
+            return 18;
+    }
+    return 0;
+}
+
 }  // namespace forms

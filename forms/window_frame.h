@@ -34,4 +34,8 @@ struct WindowFrame {
 
 WindowFrame frameOf(const FormDesign& design);
 
+// The height in pixels of a title bar the program draws itself (on Wayland
+// without the compositor's frames, and in a web page); 0 for none.
+int drawnTitleBarHeight(TitleBar titleBar);
+
 }  // namespace forms

@@ -12,9 +12,6 @@
 namespace forms::qt {
 namespace {
 
-constexpr int kFullHeight = 24;
-constexpr int kSmallHeight = 18;
-
 class TitleBarWidget : public QWidget {
 public:
     TitleBarWidget(QWidget& topLevel, bool closeBox) : QWidget(&topLevel), closeBox_(closeBox) {
@@ -99,7 +96,7 @@ bool titleBarsDrawnByTheProgram() {
 }
 
 QWidget* underDrawnTitleBar(QWidget& window, const WindowFrame& frame) {
-    const int titleHeight = frame.titleBar == TitleBar::Small ? kSmallHeight : kFullHeight;
+    const int titleHeight = drawnTitleBarHeight(frame.titleBar);
     auto* topLevel = new DecoratedWindow(window);
     topLevel->setWindowFlags((frame.inTaskbar ? Qt::Window : Qt::Tool) | Qt::FramelessWindowHint);
     topLevel->setWindowTitle(window.windowTitle());

@@ -29,15 +29,15 @@ TEST(WebSystem, StartsNothingFindsNothingAndReadsNoRegistry) {
 
 TEST(WebSystem, TheAboutWindowsToolIsUnavailable) {
     HeadlessProgram program(SystemChoice::Native);
-    auto& runtime = program.driver();
+    auto& driver = program.driver();
     program.start();
-    runtime.clickButton(window::kSplash, "Command1");
-    runtime.clickButton(window::kBoard, "Command2");
-    runtime.backend().expectMessageBox(
+    driver.clickButton(window::kSplash, "Command1");
+    driver.clickButton(window::kBoard, "Command2");
+    program.backend().expectMessageBox(
         {"System Information Is Unavailable At This Time", "Klonkatron Game"},
         forms::MsgResult::Ok);
-    runtime.clickButton(window::kAbout, "cmdSysInfo");
-    EXPECT_EQ(runtime.backend().pendingExpectations(), 0U);
+    driver.clickButton(window::kAbout, "cmdSysInfo");
+    EXPECT_EQ(program.backend().pendingExpectations(), 0U);
     EXPECT_EQ(program.app().errorCount(), 0);
 }
 

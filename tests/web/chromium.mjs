@@ -21,9 +21,10 @@ const chromiumArgs = [
 ];
 
 // Runs `use(context)` in a fresh browser whose pages have the given
-// viewport and device pixel ratio; the browser and its profile go
-// afterwards, also when `use` throws.
-export async function withChromium({ width = 800, height = 600, deviceScaleFactor = 1 }, use) {
+// viewport and device pixel ratio, a touch screen where asked, and the
+// language given (English unless asked: never the machine's); the browser
+// and its profile go afterwards, also when `use` throws.
+export async function withChromium({ width = 800, height = 600, deviceScaleFactor = 1, hasTouch = false, locale = 'en-US' }, use) {
   const profile = mkdtempSync(join(tmpdir(), 'klonkatron-chromium-'));
   const context = await chromium.launchPersistentContext(profile, {
     executablePath: chromiumPath,
@@ -31,6 +32,8 @@ export async function withChromium({ width = 800, height = 600, deviceScaleFacto
     args: chromiumArgs,
     viewport: { width, height },
     deviceScaleFactor,
+    hasTouch,
+    locale,
   });
   try {
     return await use(context);
