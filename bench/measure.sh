@@ -49,20 +49,18 @@ measure_running() {
     echo "$((after - before)) $peak" >>"$file"
 }
 
-# Klonkatron.exe's board harness under Wine at level 9 for SECONDS, its
-# ticks into the file TICKS, on the run's display: in the bench's own Wine
-# prefix, made and served by the cross build's wine-prefix script and set up
-# as the end-to-end tests set theirs up. What Wine said goes to
-# $work/wine.log. A subshell, so that Wine's settings stay in it.
-#   measure_windows_timers WINDOWS_BUILD SECONDS TICKS
-measure_windows_timers() (
-    local bench=$1/bench
+# Enters the cross build's bench Wine prefix, made and served by its
+# wine-prefix script and set up as the end-to-end tests set theirs up, with
+# Wine's desktop on the run's display; for a measuring subshell, whose end
+# stops the prefix's server ($prefix).
+#   enter_wine_session WINDOWS_BUILD
+enter_wine_session() {
     # shellcheck source=/dev/null
-    source "$bench/wine.env"
+    source "$1/bench/wine.env"
     export WINE WINEPREFIX
     # shellcheck source=tests/windows/e2e/wine_session.sh
     source "$(dirname "${BASH_SOURCE[0]}")/../tests/windows/e2e/wine_session.sh"
-    local prefix=$bench/wine-prefix
+    prefix=$1/bench/wine-prefix
     timeout 900 "$prefix" start || return 1
     trap 'timeout 60 "$prefix" stop' EXIT
     # A prefix just made is on disk whole only once its first server stops.
@@ -72,6 +70,17 @@ measure_windows_timers() (
     # Waits, too, for the desktop without a display that the server's start
     # leaves behind for a moment: a window made on it would fail.
     start_wine
+}
+
+# Klonkatron.exe's board harness under Wine at level 9 for SECONDS, its
+# ticks into the file TICKS, on the run's display: in the bench's own Wine
+# prefix, made and served by the cross build's wine-prefix script and set up
+# as the end-to-end tests set theirs up. What Wine said goes to
+# $work/wine.log. A subshell, so that Wine's settings stay in it.
+#   measure_windows_timers WINDOWS_BUILD SECONDS TICKS
+measure_windows_timers() (
+    local bench=$1/bench
+    enter_wine_session "$1" || return 1
     timeout 30 "$WINE" --version >"$work/wine.version" 2>/dev/null || true
     # The harness writes through a Windows path: Z: is the root.
     timeout $(($2 + 600)) "$WINE" "$bench/klonkatron_bench_board.exe" 9 "$2" "Z:${3//\//\\}" \

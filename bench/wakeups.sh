@@ -102,18 +102,7 @@ wine_program_states() (
     # The run's X server is not the program's to stop, as the end-to-end
     # scripts' traps would.
     local xvfb=
-    # shellcheck source=/dev/null
-    source "$bench/wine.env"
-    export WINE WINEPREFIX
-    # shellcheck source=tests/windows/e2e/wine_session.sh
-    source "$(dirname "${BASH_SOURCE[0]}")/../tests/windows/e2e/wine_session.sh"
-    local prefix=$bench/wine-prefix
-    timeout 900 "$prefix" start || return 1
-    trap 'timeout 60 "$prefix" stop' EXIT
-    if [ ! -f "$WINEPREFIX/system.reg" ]; then
-        timeout 60 "$prefix" stop && timeout 900 "$prefix" start || return 1
-    fi
-    start_wine
+    enter_wine_session "$2" || return 1
     open_board "$2/program/Klonkatron.exe" # passes the splash, sampled below
     pid=$(wine_process Klonkatron.exe "$game")
     [ -n "$pid" ] || return 1
