@@ -9,8 +9,9 @@ forms::Task Form1::Timer4_Timer() {
     // it while the check was off, no longer counts. No two rows share a
     // score. Only a tick on a threshold starts a waiting handler, so the
     // thousand ticks a second off them cost no coroutine.
+    const double reached = score.number();
     for (const Threshold& threshold : thresholds_) {
-        if (score.number() == threshold.score) return apply(threshold);
+        if (reached == threshold.score) return apply(threshold);
     }
     return {};
 }
