@@ -14,13 +14,13 @@ start_display
 start_game "$program"
 
 # The splash comes first, alone; its "&Ok!" leads to the board.
-splash=$(timeout 10 xdotool search --sync --onlyvisible --classname klonkatron | head -n 1)
+splash=$(wait_window --classname klonkatron)
 [ -n "$splash" ] || fail "the splash window did not open"
 sleep 0.5
 [ "$(xdotool search --onlyvisible --classname klonkatron | wc -l)" -eq 1 ] || fail "more than the splash at start"
 xdotool mousemove --window "$splash" 248 228 click 1
 
-board=$(timeout 10 xdotool search --sync --onlyvisible --name '^Klonkatron - By Sven Klonk$' | head -n 1)
+board=$(wait_window --name '^Klonkatron - By Sven Klonk$')
 [ -n "$board" ] || fail "the board window did not open"
 sleep 0.5
 

@@ -18,13 +18,13 @@ check_at_scale() {
 
     # The splash comes first; its "&Ok!" leads to the board.
     local splash
-    splash=$(timeout 10 xdotool search --sync --onlyvisible --classname klonkatron | head -n 1)
+    splash=$(wait_window --classname klonkatron)
     [ -n "$splash" ] || fail "the splash did not open at scale $scale"
     sleep 0.5
     xdotool mousemove --window "$splash" $((248 * scale)) $((228 * scale)) click 1
 
     local board
-    board=$(timeout 10 xdotool search --sync --onlyvisible --name '^Klonkatron - By Sven Klonk$' | head -n 1)
+    board=$(wait_window --name '^Klonkatron - By Sven Klonk$')
     [ -n "$board" ] || fail "the board window did not open at scale $scale"
     sleep 0.5
     # Over the table, away from the buttons: the raised hammer.

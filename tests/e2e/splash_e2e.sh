@@ -12,7 +12,7 @@ source "$(dirname "$0")/x_session.sh"
 start_display
 start_game "$program"
 
-splash=$(timeout 10 xdotool search --sync --onlyvisible --classname klonkatron | head -n 1)
+splash=$(wait_window --classname klonkatron)
 [ -n "$splash" ] || fail "the splash window did not open"
 sleep 0.5
 [ "$(xdotool getwindowgeometry "$splash" | sed -n 's/.*Geometry: //p')" = 492x279 ] ||

@@ -21,6 +21,13 @@ case $wm in
 esac
 wm_process=$!
 trap 'kill ${game:-} $wm_process $xvfb 2>/dev/null || true' EXIT
+# A failure says too whether the window manager is still there, and what it
+# said last if not.
+fail() {
+    kill -0 "$wm_process" 2>/dev/null || echo "$wm has ended: $(tail -n 12 "$shots/$wm.log")" >&2
+    echo "FAIL: $*" >&2
+    exit 1
+}
 wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"; }
 # A server's start waits for a processor on a busy machine.
 poll_for 30 wm_ready || fail "$wm did not start: $(tail -n 5 "$shots/$wm.log")"
@@ -38,7 +45,7 @@ managed() { property "$1" _NET_FRAME_EXTENTS | grep -q =; }
 in_switcher() { xprop -root _NET_CLIENT_LIST | grep -qi "$(printf '0x%x' "$1")"; }
 
 # The splash: the dialog frame without a title bar, out of the taskbar.
-splash=$(timeout 10 xdotool search --sync --onlyvisible --classname klonkatron | head -n 1)
+splash=$(wait_window --classname klonkatron)
 [ -n "$splash" ] || fail "the splash did not open"
 wait_for managed "$splash" || fail "$wm did not frame the splash"
 [ "$(client_size "$splash")" = 492x279 ] || fail "the splash is not 492 by 279"
@@ -50,7 +57,7 @@ shot splash
 # it still opens the board.
 wmctrl -i -c "$splash"
 xdotool mousemove --window "$splash" 248 228 click 1
-board=$(timeout 10 xdotool search --sync --onlyvisible --name "^$board_title\$" | head -n 1)
+board=$(wait_window --name "^$board_title\$")
 [ -n "$board" ] || fail "the board did not open after the splash was closed by $wm"
 
 # The board: the game's main window, in the taskbar and the switcher, exactly
@@ -72,7 +79,7 @@ shot board
 # The About window: its client area at 156,126, out of the taskbar, with a
 # close box that closes it alone.
 xdotool mousemove --window "$board" 248 258 click 1
-about=$(timeout 10 xdotool search --sync --onlyvisible --name '^About Klonkatron$' | head -n 1)
+about=$(wait_window --name '^About Klonkatron$')
 [ -n "$about" ] || fail "the About window did not open"
 wait_for managed "$about" || fail "$wm did not frame the About window"
 [ "$(client_size "$about")" = 346x218 ] || fail "the About window is not 346 by 218"

@@ -18,6 +18,11 @@ poll_for() {  # <seconds> <command...>
 # Polls a command for up to ten seconds.
 wait_for() { poll_for 10 "$@"; }
 
+# The first shown window that xdotool's search finds, waiting up to ten
+# seconds for one; nothing when none came, for the test to say what is
+# missing (a failed search must not end a `set -e` script without a word).
+wait_window() { timeout 10 xdotool search --sync --onlyvisible "$@" 2>/dev/null | head -n 1 || true; }
+
 # How many pixels differ between two screenshots within a rectangle
 # ("WxH+X+Y").
 changed_pixels() {

@@ -35,7 +35,7 @@ unset QT_QPA_PLATFORM
 QT_QPA_PLATFORM=xcb "${command[@]}" &
 game=$!
 
-splash=$(timeout 10 xdotool search --sync --onlyvisible --classname klonkatron | head -n 1)
+splash=$(wait_window --classname klonkatron)
 [ -n "$splash" ] || fail "the installed program opened no window"
 sleep 0.5
 [ "$(xdotool getwindowgeometry "$splash" | sed -n 's/.*Geometry: //p')" = 492x279 ] ||

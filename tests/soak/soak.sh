@@ -57,11 +57,11 @@ died() {
 }
 
 # --- Start: the splash's "&Ok!" leads to the board.
-splash=$(timeout 10 xdotool search --sync --onlyvisible --classname klonkatron | head -n 1)
+splash=$(wait_window --classname klonkatron)
 [ -n "$splash" ] || fail "the splash window did not open"
 sleep 0.5
 xdotool mousemove --window "$splash" 248 228 click 1
-board=$(timeout 10 xdotool search --sync --onlyvisible --name "$kBoardName" | head -n 1)
+board=$(wait_window --name "$kBoardName")
 [ -n "$board" ] || fail "the board window did not open"
 sleep 0.5
 SECONDS=0
