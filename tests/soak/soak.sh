@@ -80,21 +80,25 @@ side_windows() {
 game_windows() {
     local id name x y w h
     while read -r id name; do
-        read -r x y w h < <(geometry "$id")
+        read -r x y w h < <(geometry "$id") || continue
         case "$name" in
             "$kAboutTitle" | "$kBoxTitle" | "$kPictureTitle") echo "$id" ;;
             *) [ "${w}x${h}" != "$kTextSize" ] || echo "$id" ;;
         esac
     done < <(side_windows)
 }
-geometry() {  # X Y WIDTH HEIGHT of a window on the screen
-    eval "$(xdotool getwindowgeometry --shell "$1")"
-    echo "$X $Y $WIDTH $HEIGHT"
+# X Y WIDTH HEIGHT of a window on the screen; nothing once it has gone, as
+# a window listed a moment ago may have (a box answered, a window closed).
+geometry() {
+    local shell X= Y= WIDTH= HEIGHT= SCREEN= WINDOW=
+    shell=$(xdotool getwindowgeometry --shell "$1" 2>/dev/null) || return 0
+    eval "$shell"
+    [ -z "$X" ] || echo "$X $Y $WIDTH $HEIGHT"
 }
 note_about() {
-    about=$1
     local x y w h
-    read -r x y w h < <(geometry "$about")
+    read -r x y w h < <(geometry "$1") || return 0
+    about=$1
     about_rect="$x $y $((x + w)) $((y + h))"
 }
 
@@ -105,7 +109,7 @@ handle_side_windows() {
     about="" about_rect=""
     while read -r id name; do
         [ -n "$id" ] || continue
-        read -r x y w h < <(geometry "$id")
+        read -r x y w h < <(geometry "$id") || continue
         trace "side window $id \"$name\" ${w}x${h}+$x+$y"
         case "$name" in
             "$kAboutTitle")
