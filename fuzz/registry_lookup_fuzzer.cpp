@@ -136,9 +136,10 @@ void checkStart(const RegistryScenario& scenario) {
     AboutWindow window(system);
 
     // Any run-time error that left StartSysInfo would end the run here.
-    forms::Task start = window.about().StartSysInfo();
-    start.start();
-    start.rethrowIfFailed();
+    forms::Task looking = window.about().StartSysInfo();
+    looking.start();
+    require(looking.done(), "the look-up still waits for its box");
+    looking.rethrowIfFailed();
 
     const std::optional<std::string> start = expectedStart(scenario, system);
     require(system.started.size() == (start ? 1 : 0), "a start was asked for, or none");
