@@ -22,6 +22,24 @@ stop_display() {
 # Nanoseconds on a processor, user and system, of every thread of a process.
 cpu_ns() { cat /proc/"$1"/task/*/schedstat | awk '{ns += $1} END {printf "%.0f", ns}'; }
 
+# Starts a program, its output into OUT, and waits until it prints "ready"
+# (it runs as it will go on running) and a second more; its process is
+# $ready_pid.
+#   start_when_ready OUT PROGRAM [ARGS...]
+start_when_ready() {
+    local out=$1 tries=0
+    shift
+    "$@" >"$out" 2>/dev/null &
+    ready_pid=$!
+    until grep -qx ready "$out"; do
+        kill -0 "$ready_pid" 2>/dev/null || fail "$* ended before it was ready"
+        tries=$((tries + 1))
+        [ "$tries" -lt 1200 ] || { kill "$ready_pid"; fail "$* was not ready within 120 s"; }
+        sleep 0.1
+    done
+    sleep 1
+}
+
 # Starts a program, waits for its "ready" and a second more, and appends to
 # FILE the processor time it used over SECONDS after that (nanoseconds) and
 # its peak resident set at the end (KiB).
@@ -29,17 +47,8 @@ cpu_ns() { cat /proc/"$1"/task/*/schedstat | awk '{ns += $1} END {printf "%.0f",
 measure_running() {
     local seconds=$1 file=$2
     shift 2
-    local out=$work/out
-    "$@" >"$out" 2>/dev/null &
-    local pid=$! tries=0
-    until grep -qx ready "$out"; do
-        kill -0 "$pid" 2>/dev/null || fail "$* ended before it was ready"
-        tries=$((tries + 1))
-        [ "$tries" -lt 1200 ] || { kill "$pid"; fail "$* was not ready within 120 s"; }
-        sleep 0.1
-    done
-    sleep 1
-    local before after peak
+    start_when_ready "$work/out" "$@"
+    local pid=$ready_pid before after peak
     before=$(cpu_ns "$pid")
     sleep "$seconds"
     after=$(cpu_ns "$pid")

@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # Wake-ups and processor time of the real programs, state by state (sourced
 # by bench/run.sh, which has started the display, or run on its own to set
 # builds side by side). A wake-up is a context switch of any thread of the
@@ -72,17 +73,10 @@ qt_program_states() {
 # board harness at a level, the yardstick): "STATE WAKEUPS MS" into FILE.
 #   ready_program_state SECONDS FILE STATE PROGRAM [ARGS...]
 ready_program_state() {
-    local seconds=$1 file=$2 state=$3 out=$work/wake-out pid tries=0
+    local seconds=$1 file=$2 state=$3 pid
     shift 3
-    "$@" >"$out" 2>/dev/null &
-    pid=$!
-    until grep -qx ready "$out"; do
-        kill -0 "$pid" 2>/dev/null || fail "$* ended before it was ready"
-        tries=$((tries + 1))
-        [ "$tries" -lt 1200 ] || { kill "$pid"; fail "$* was not ready within 120 s"; }
-        sleep 0.1
-    done
-    sleep 1
+    start_when_ready "$work/wake-out" "$@"
+    pid=$ready_pid
     echo "$state $(sample_process "$seconds" "$pid")" >>"$file"
     kill "$pid"
     wait "$pid" 2>/dev/null || true
