@@ -4,21 +4,39 @@
 #   MODE=site    the web app's manifest and service worker named in the
 #                page's head, for the static site that installs and plays
 #                offline.
-# Usage: cmake -DINPUT=<html> -DOUTPUT=<html> -DMODE=<single|site> [-DFONTS_CSS=<css>] -P page_variant.cmake
+# Usage: cmake -DINPUT=<html> -DOUTPUT=<html> -DMODE=<single|site>
+#              [-DFONTS_CSS=<css> -DTHIRD_PARTY=<text>] -P page_variant.cmake
 file(READ ${INPUT} page)
 set(marker "<!-- klonkatron:site-head -->")
 if(MODE STREQUAL "single")
   file(READ ${FONTS_CSS} fonts)
+  # The module is inside the page's script: nothing to fetch ahead.
+  string(REGEX REPLACE "<!-- The module downloads[^\n]*\n<link rel=\"preload\"[^\n]*\n" "" page "${page}")
   string(REPLACE "<link rel=\"stylesheet\" href=\"klonkatron-fonts.css\">" "<style>\n${fonts}</style>"
          page "${page}")
-  # The licence is in the style sheet's opening comment, inside this file.
+  # The fonts' licence is in the style sheet's opening comment, the other
+  # notices in a comment at the top: all inside this file.
   string(REPLACE "<a href=\"LICENSE-fonts-liberation.txt\">licence</a>"
          "licence in this page's source" page "${page}")
+  string(REPLACE "<a href=\"THIRD-PARTY.txt\">others' work in this page</a>"
+         "others' work: notices in this page's source" page "${page}")
+  file(READ ${THIRD_PARTY} notices)
+  string(REPLACE "--" "- -" notices "${notices}")
+  string(REPLACE "<!doctype html>\n" "<!doctype html>\n<!--\n${notices}-->\n" page "${page}")
   string(REPLACE "${marker}" "" page "${page}")
 elseif(MODE STREQUAL "site")
   string(REPLACE "${marker}" "<link rel=\"manifest\" href=\"manifest.webmanifest\">
 <script>
-  if ('serviceWorker' in navigator) navigator.serviceWorker.register('service_worker.js');
+  // The service worker fetches the whole site again to keep it: only once
+  // the page has loaded and the program's first window is painted.
+  if ('serviceWorker' in navigator) {
+    addEventListener('load', function () {
+      var whenIdle = window.requestIdleCallback || function (then) { setTimeout(then, 1000); };
+      whenIdle(function () {
+        navigator.serviceWorker.register('service_worker.js');
+      }, { timeout: 2000 });
+    });
+  }
 </script>" page "${page}")
 else()
   message(FATAL_ERROR "MODE is single or site")

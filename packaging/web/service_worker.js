@@ -4,7 +4,8 @@
 const cacheName = 'klonkatron-@KLONKATRON_VERSION@';
 const files = [
   'klonkatron.html', 'klonkatron.js', 'klonkatron.wasm', 'klonkatron-fonts.css',
-  'LICENSE-fonts-liberation.txt', 'manifest.webmanifest', 'icon-192.png', 'icon-512.png',
+  'LICENSE-fonts-liberation.txt', 'THIRD-PARTY.txt', 'manifest.webmanifest', 'icon-192.png',
+  'icon-512.png',
 ];
 
 self.addEventListener('install', (event) => {

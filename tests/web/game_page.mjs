@@ -12,7 +12,7 @@
 // The page is a folder, served by a static server, with klonkatron.html,
 // or a self-contained .html file, opened from file:// with no server; the
 // screens are 1x, 2x and phone (all unless named).
-import { mkdirSync, writeFileSync } from 'node:fs';
+import { mkdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { join, resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { installPlaceReader, strikeAComputer } from './board_places.mjs';
@@ -145,6 +145,11 @@ async function playOn(pageUrl, screen) {
 
 const playing = screens.filter((screen) => screenNames.length === 0 || screenNames.includes(screen.name));
 if (site.endsWith('.html')) {
+  // One file goes alone: the notices of others' work in it are inside.
+  const source = readFileSync(site, 'utf8');
+  for (const notice of ['Liberation', 'The Emscripten Authors', 'Rich Felker', 'LLVM', 'dlmalloc']) {
+    if (!source.includes(notice)) throw new Error(`the single file has no notice naming ${notice}`);
+  }
   for (const screen of playing) await playOn(pathToFileURL(site).href, screen);
 } else {
   await withStaticServer(site, async (base) => {

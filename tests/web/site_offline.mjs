@@ -1,7 +1,8 @@
 // The static site of `make package-web` installs as a web app and plays
 // offline: its manifest names icons that load, its service worker keeps the
 // site at the first visit, and with the network gone the page loads again,
-// shows the splash and opens the board, with no error in the console.
+// shows the splash and opens the board, and the notices it links to load,
+// with no error in the console.
 // Usage: node site_offline.mjs <site folder>
 import { resolve } from 'node:path';
 import { watchErrors, withChromium } from './chromium.mjs';
@@ -31,6 +32,13 @@ await withStaticServer(site, (base) =>
     await page.reload();
     await page.getByRole('button', { name: 'Ok!' }).click(deadline);
     await page.locator('.kk-surface[style*="width: 328px"]').waitFor(deadline);
+    // The notices the page links to (the fonts' licence, others' work in
+    // the page) are kept with the rest.
+    const notices = await page.evaluate(() => Promise.all([...document.querySelectorAll('#kk-notice a')]
+      .map(async (link) => [link.getAttribute('href'), (await (await fetch(link.href)).text()).length])));
+    if (notices.length !== 2 || !notices.every(([, length]) => length > 1000)) {
+      throw new Error(`the notices offline: ${JSON.stringify(notices)}`);
+    }
     if (errors.length > 0) throw new Error(errors.join('\n'));
   }),
 );
