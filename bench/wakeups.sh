@@ -23,8 +23,10 @@ sample_process() {
     read -r -a before < <(task_counters "$2")
     sleep "$1"
     read -r -a after < <(task_counters "$2")
+    # A thread that ends takes its counts with it: a sum that fell is none.
     awk -v s="$1" -v w0="${before[0]}" -v w1="${after[0]}" -v c0="${before[1]}" -v c1="${after[1]}" \
-        'BEGIN {printf "%.0f %.2f\n", (w1 - w0) / s, (c1 - c0) / 1e6 / s}'
+        'function rate(d) { return d > 0 ? d / s : 0 }
+         BEGIN {printf "%.0f %.2f\n", rate(w1 - w0), rate(c1 - c0) / 1e6}'
 }
 
 # Moves the pointer to the screen's top-left corner, off every window: the
