@@ -65,14 +65,14 @@ windows_note() {
 # The web page's rows, from bench/web_page.mjs's figures in $work/web.
 web_figure() { awk -v n="$1" '$1 == n {print $2}' "$work/web"; }
 web_rows() {
-    local single singleGz site siteGz frame late p95
+    local single singleGz site siteGz late p95 seconds
     single=$(web_figure single_bytes)
     singleGz=$(web_figure single_gzipped)
     site=$(web_figure site_bytes)
     siteGz=$(web_figure site_gzipped)
-    frame=$(web_figure first_frame_ms)
     late=$(web_figure lateness_median_ms)
     p95=$(web_figure lateness_p95_ms)
+    seconds=$(web_figure play_seconds)
     local kib='{printf "%.0f KiB", v / 1024}'
     absolute_row "Size of the single file" "\`build/web/package/klonkatron.html\`" "$single" \
         "$(awk -v v="$single" "BEGIN $kib")" "≤ 1.5 MiB" 1572864 max
@@ -80,10 +80,23 @@ web_rows() {
         "$(awk -v v="$singleGz" "BEGIN $kib")" "≤ 700 KiB" 716800 max
     echo "| Size of the static site, every file | \`build/web/package/site\` |" \
         "$(awk -v v="$site" "BEGIN $kib") ($(awk -v v="$siteGz" "BEGIN $kib") gzipped) | — | — | — | — |"
-    absolute_row "Navigation to the splash's first painted frame" "the page in headless Chromium" \
-        "$frame" "$(fixed "$frame" 0) ms" "≤ 300 ms" 300 max
-    absolute_row "Median alarm lateness in the page" \
-        "the page in headless Chromium, $(web_figure play_seconds) s of play ($(web_figure alarms) alarms; 95th percentile $p95 ms)" \
+    local frame what
+    for what in site single; do
+        frame=$(web_figure "${what}_first_frame_ms")
+        absolute_row "Navigation to the splash's first painted frame" \
+            "$([ "$what" = site ] && echo "the static site over HTTP" || echo "the single file from file://"), headless Chromium" \
+            "$frame" "$(fixed "$frame" 0) ms" "≤ 300 ms" 300 max
+    done
+    # Measured beside its yardstick, with no target: an empty page paints
+    # no frames, and most of the page's time is the browser making them.
+    local page empty
+    page=$(web_figure processor_s)
+    empty=$(web_figure empty_page_processor_s)
+    echo "| Browser's processor time over ${seconds} s, Running, level 9 |" \
+        "the page in headless Chromium; baseline: an empty page running the board's always-on timers |" \
+        "$(fixed "$page" 2) s | $(fixed "$empty" 2) s | $(ratio "$page" "$empty") | — | — |"
+    absolute_row "Median alarm lateness in the page, Running, level 9" \
+        "the page in headless Chromium, ${seconds} s ($(web_figure alarms) alarms; 95th percentile $p95 ms)" \
         "$late" "$late ms" "≤ 4 ms" 4 max
 }
 
