@@ -10,15 +10,15 @@
 // for pixel (board_reference.mjs).
 // Usage: node game_page.mjs <page> <art/images> <screenshots> [screen...]
 // The page is a folder, served by a static server, with klonkatron.html,
-// or a self-contained .html file, opened from file:// with no server; the
+// or a self-contained .html file, opened from file:// with no server and
+// the network off; the
 // screens are 1x, 2x and phone (all unless named).
 import { mkdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { join, resolve } from 'node:path';
-import { pathToFileURL } from 'node:url';
 import { installPlaceReader, strikeAComputer } from './board_places.mjs';
 import { boardDifferences } from './board_reference.mjs';
 import { watchErrors, withChromium } from './chromium.mjs';
-import { withStaticServer } from './static_server.mjs';
+import { withGamePage } from './static_server.mjs';
 
 const [site, artImages, shots] = process.argv.slice(2, 5).map((p) => resolve(p));
 const screenNames = process.argv.slice(5);
@@ -44,13 +44,14 @@ const screens = [
   { name: 'phone', width: 390, height: 844, deviceScaleFactor: 3, hasTouch: true },
 ];
 
-async function playOn(pageUrl, screen) {
+async function playOn(pageUrl, screen, { offline }) {
   const shot = (what) => join(shots, `${what}-${screen.name}.png`);
   // A click, or on a touch screen a tap.
   const press = (locator) => (screen.hasTouch ? locator.tap() : locator.click());
   await withChromium(screen, async (context) => {
     const page = context.pages()[0] ?? (await context.newPage());
     const errors = watchErrors(page);
+    if (offline) await context.setOffline(true);
     await page.goto(pageUrl);
 
     const splash = surface(page, 492, 279);
@@ -150,10 +151,8 @@ if (site.endsWith('.html')) {
   for (const notice of ['Liberation', 'The Emscripten Authors', 'Rich Felker', 'LLVM', 'dlmalloc']) {
     if (!source.includes(notice)) throw new Error(`the single file has no notice naming ${notice}`);
   }
-  for (const screen of playing) await playOn(pathToFileURL(site).href, screen);
-} else {
-  await withStaticServer(site, async (base) => {
-    for (const screen of playing) await playOn(`${base}/klonkatron.html`, screen);
-  });
 }
+await withGamePage(site, async (url, how) => {
+  for (const screen of playing) await playOn(url, screen, how);
+});
 console.log(`The page played: splash, end and play again, board, a computer struck (${playing.map((s) => s.name).join(', ')})`);

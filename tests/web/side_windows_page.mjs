@@ -8,12 +8,14 @@
 // typing and Tab work; and after a game, Exit shows the score, then the
 // farewell, and the page says that the game has ended. No error in the
 // console. Every wait polls for what the page shows.
-// Usage: node side_windows_page.mjs <build folder with klonkatron.html> <art/images> <screenshots>
+// Usage: node side_windows_page.mjs <page> <art/images> <screenshots>
+// The page is a folder with klonkatron.html, served, or the single file,
+// from file:// with the network off.
 import { mkdirSync, writeFileSync } from 'node:fs';
 import { join, resolve } from 'node:path';
 import { installPlaceReader, strikeAComputer } from './board_places.mjs';
 import { watchErrors, withChromium } from './chromium.mjs';
-import { withStaticServer } from './static_server.mjs';
+import { withGamePage } from './static_server.mjs';
 
 const [site, artImages, shots] = process.argv.slice(2, 5).map((p) => resolve(p));
 mkdirSync(shots, { recursive: true });
@@ -27,11 +29,12 @@ async function step(name, play) {
   }
 }
 
-await withStaticServer(site, (base) =>
+await withGamePage(site, (url, { offline }) =>
   withChromium({ width: 900, height: 700, locale: 'de-DE' }, async (context) => {
     const page = context.pages()[0] ?? (await context.newPage());
     const errors = watchErrors(page);
-    await page.goto(`${base}/klonkatron.html`);
+    if (offline) await context.setOffline(true);
+    await page.goto(url);
     await page.getByRole('button', { name: 'Ok!' }).click(deadline);
     const board = page.locator('.kk-window[aria-label^="Klonkatron"] .kk-surface');
     await board.waitFor(deadline);

@@ -4,6 +4,7 @@
 import { createServer } from 'node:http';
 import { readFile } from 'node:fs/promises';
 import { extname, join, normalize, sep } from 'node:path';
+import { pathToFileURL } from 'node:url';
 
 const types = {
   '.html': 'text/html; charset=utf-8',
@@ -38,4 +39,12 @@ export async function withStaticServer(root, use) {
   } finally {
     await new Promise((resolve) => server.close(resolve));
   }
+}
+
+// Runs `use(url, { offline })` with the game's page: a folder served by a
+// static server (its klonkatron.html), or one self-contained .html file
+// opened from file://, which must play with the network off.
+export async function withGamePage(site, use) {
+  if (site.endsWith('.html')) return use(pathToFileURL(site).href, { offline: true });
+  return withStaticServer(site, (base) => use(`${base}/klonkatron.html`, { offline: false }));
 }
