@@ -24,7 +24,7 @@ const artImages = join(dirname(fileURLToPath(import.meta.url)), '../art/images')
 const tests = join(build, 'tests/web');
 const { withChromium } = await import(join(tests, 'chromium.mjs'));
 const { withStaticServer } = await import(join(tests, 'static_server.mjs'));
-const { installPlaceReader, places, placeSide } = await import(join(tests, 'board_places.mjs'));
+const { installPlaceReader, strikeShownComputer } = await import(join(tests, 'board_places.mjs'));
 const singleFile = join(build, 'package/klonkatron.html');
 const siteDir = join(build, 'package/site');
 const screen = { width: 900, height: 700 };
@@ -112,15 +112,8 @@ async function playToLevelNine(page) {
   await board.waitFor();
   await installPlaceReader(page, artImages);
   await page.getByRole('button', { name: 'Start New Game' }).click();
-  const box = await board.boundingBox();
-  const canvas = await board.elementHandle();
   while ((await boardLevel(board)) < 9) {
-    const place = await (await page.waitForFunction((c) => {
-      const shown = window.kkPlaces(c);
-      return Object.keys(shown).find((p) => shown[p] === 'ibm' || shown[p] === 'ibm2');
-    }, canvas, { timeout: 30000, polling: 'raf' })).jsonValue();
-    const [left, top] = places[place];
-    await page.mouse.click(box.x + left + placeSide / 2, box.y + top + placeSide / 2);
+    await strikeShownComputer(page, board);
     await page.waitForTimeout(20);
   }
 }

@@ -81,8 +81,8 @@ export async function installPlaceReader(page, artImages) {
 
 // Strikes the first computer that shows on the board (its client canvas),
 // read in the page at every frame and struck at once, by a click or a tap;
-// returns once the score reads 100. installPlaceReader must have run.
-export async function strikeAComputer(page, board, { tap = false, timeout = 30000 } = {}) {
+// returns the place struck. installPlaceReader must have run.
+export async function strikeShownComputer(page, board, { tap = false, timeout = 30000 } = {}) {
   const place = await (await page.waitForFunction((canvas) => {
     const shown = window.kkPlaces(canvas);
     return Object.keys(shown).find((p) => shown[p] === 'ibm' || shown[p] === 'ibm2');
@@ -92,6 +92,13 @@ export async function strikeAComputer(page, board, { tap = false, timeout = 3000
   const [left, top] = places[place];
   const at = [box.x + (left + placeSide / 2) * scale, box.y + (top + placeSide / 2) * scale];
   await (tap ? page.touchscreen.tap(...at) : page.mouse.click(...at));
+  return place;
+}
+
+// Strikes the first computer that shows, as strikeShownComputer does, and
+// returns once the score reads 100.
+export async function strikeAComputer(page, board, { tap = false, timeout = 30000 } = {}) {
+  const place = await strikeShownComputer(page, board, { tap, timeout });
   await board.evaluate((canvas, timeout) => new Promise((resolve, reject) => {
     const end = performance.now() + timeout;
     const look = () => {
